@@ -1,0 +1,8 @@
+#include "AppInfo.h"
+
+#include <QCoreApplication>
+
+QString AppInfo::programFolder()
+{
+    return QCoreApplication::applicationDirPath();
+}

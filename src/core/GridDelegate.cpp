@@ -77,6 +77,9 @@ QWidget *GridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem 
     p.setColor(QPalette::Text, GridStyle::text());
     editor->setPalette(p);
     editor->installEventFilter(const_cast<GridDelegate *>(this));
+    // While a syllable is being composed the focus stays on the view (see GridView).
+    if (m_view->holdsFocusForInput())
+        editor->setFocusProxy(m_view);
     return editor;
 }
 

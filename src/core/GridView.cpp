@@ -161,6 +161,7 @@ void GridView::endEdit(bool commit)
     const QPersistentModelIndex index = m_editIndex;
     const QString typed = editor->text();
     m_editor = nullptr;
+    m_holdFocus = false;
     bool changed = false;
     if (commit && index.isValid()) {
         const QString stored = m_model->normalised(index.column(), typed);
@@ -180,6 +181,7 @@ void GridView::dropEdit()
         return;
     QLineEdit *editor = m_editor;
     m_editor = nullptr;
+    m_holdFocus = false;
     m_closingEditor = true;
     QTableView::closeEditor(editor, QAbstractItemDelegate::NoHint);
     m_closingEditor = false;
@@ -354,13 +356,20 @@ bool GridView::navigate(int key, Qt::KeyboardModifiers modifiers)
     return true;
 }
 
+// A Korean input method composes a syllable in steps (ㅈ, 저, 정) and commits it only when
+// the next one begins. Moving the keyboard focus while a syllable is being composed makes
+// Qt commit the unfinished part, which splits the syllable. So an edit started by the input
+// method keeps the focus on the view, hands its input on to the editor, and gives the
+// editor the focus only once nothing is being composed.
 void GridView::inputMethodEvent(QInputMethodEvent *event)
 {
+    event->accept();
     if (m_editor) {
         QCoreApplication::sendEvent(m_editor, event);
+        if (m_holdFocus && event->preeditString().isEmpty())
+            handFocusToEditor();
         return;
     }
-    event->accept();
     if (event->commitString().isEmpty() && event->preeditString().isEmpty())
         return;
     QPointer<GridView> alive(this);
@@ -370,10 +379,39 @@ void GridView::inputMethodEvent(QInputMethodEvent *event)
         if (!alive || swallowed)
             return;
     }
-    // A Hangul syllable being composed starts the edit like a typed key.
     const QString empty;
-    if (startEdit(&empty) && m_editor)
-        QCoreApplication::sendEvent(m_editor, event);
+    m_holdFocus = true;
+    const bool started = startEdit(&empty);
+    if (!alive)
+        return;
+    if (!started || !m_editor) {
+        m_holdFocus = false;
+        return;
+    }
+    QCoreApplication::sendEvent(m_editor, event);
+    if (event->preeditString().isEmpty())
+        handFocusToEditor();
+}
+
+QVariant GridView::inputMethodQuery(Qt::InputMethodQuery query) const
+{
+    if (!m_editor || !m_holdFocus)
+        return QTableView::inputMethodQuery(query);
+    // The input method places its window by the editor's cursor.
+    const QVariant value = m_editor->inputMethodQuery(query);
+    if (query == Qt::ImCursorRectangle || query == Qt::ImAnchorRectangle)
+        return QRectF(value.toRectF().translated(m_editor->mapTo(this, QPoint(0, 0))));
+    return value;
+}
+
+void GridView::handFocusToEditor()
+{
+    m_holdFocus = false;
+    if (!m_editor)
+        return;
+    m_editor->setFocusProxy(nullptr);
+    if (hasFocus())
+        m_editor->setFocus(Qt::OtherFocusReason);
 }
 
 void GridView::mousePressEvent(QMouseEvent *event)
@@ -432,7 +470,7 @@ void GridView::mouseDoubleClickEvent(QMouseEvent *event)
 void GridView::focusInEvent(QFocusEvent *event)
 {
     QTableView::focusInEvent(event);
-    if (m_editor && !m_closingEditor)
+    if (m_editor && !m_closingEditor && !m_holdFocus)
         m_editor->setFocus(event->reason());
 }
 

@@ -39,6 +39,10 @@ public:
     // Closes the editor without storing and without any event (refill, row delete).
     void dropEdit();
 
+    // True while an edit started by the input method waits for its first syllable to be
+    // finished: the editor then takes its input through the view (see inputMethodEvent).
+    bool holdsFocusForInput() const { return m_holdFocus; }
+
     // Called by the delegate for the editor's events.
     bool editorKeyPress(QKeyEvent *event);
     void editorFocusOut(QWidget *editor, QFocusEvent *event);
@@ -62,6 +66,7 @@ protected:
     bool event(QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
     void inputMethodEvent(QInputMethodEvent *event) override;
+    QVariant inputMethodQuery(Qt::InputMethodQuery query) const override;
     void mousePressEvent(QMouseEvent *event) override;
     void mouseMoveEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
@@ -77,6 +82,7 @@ private:
     void toggleCheck(const QModelIndex &index);
     void focusChanged(QWidget *old, QWidget *now);
     bool owns(const QWidget *widget) const;
+    void handFocusToEditor();
 
     GridModel *m_model;
     QPointer<QLineEdit> m_editor;
@@ -88,4 +94,5 @@ private:
     bool m_starting = false;
     bool m_openingEditor = false;
     bool m_closingEditor = false;
+    bool m_holdFocus = false;
 };

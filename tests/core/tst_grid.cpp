@@ -327,33 +327,42 @@ void TestGrid::escapeDropsTheTypedText()
 void TestGrid::hangulInputMethodEdits()
 {
     GridWindow w;
+    QVERIFY(w.active);
     QStringList *log = record(w.grid);
     w.grid->setText(2, 1, QStringLiteral("이전"));
     w.grid->gotoCell(2, 1);
     log->clear();
+    QVERIFY(w.view()->testAttribute(Qt::WA_InputMethodEnabled));
 
-    // What a Korean input method sends: the syllable being composed, then the commit.
-    QInputMethodEvent composing(QStringLiteral("ㅈ"), {});
-    QApplication::sendEvent(w.view(), &composing);
+    // What a Korean input method sends for "정비": the syllable being composed, then the
+    // finished one together with the start of the next, then the last one.
+    auto send = [&](const QString &commit, const QString &preedit) {
+        QInputMethodEvent event(preedit, {});
+        event.setCommitString(commit);
+        QApplication::sendEvent(QApplication::focusWidget(), &event);
+    };
+    send(QString(), QStringLiteral("ㅈ"));
     QVERIFY(w.grid->editMode());
     QCOMPARE(*log, QStringList{QStringLiteral("start 2,1")});
-    QInputMethodEvent first;
-    first.setCommitString(QStringLiteral("정"));
-    QApplication::sendEvent(w.keys(), &first);
-    QInputMethodEvent second;
-    second.setCommitString(QStringLiteral("비"));
-    QApplication::sendEvent(w.keys(), &second);
+    send(QString(), QStringLiteral("정"));
+    send(QStringLiteral("정"), QStringLiteral("ㅂ"));
+    // No focus change while a syllable is being composed: it would cut the syllable.
+    QCOMPARE(QApplication::focusWidget(), w.view());
+    QCOMPARE(w.grid->text(2, 1), QStringLiteral("정"));
+    send(QStringLiteral("비"), QString());
+    QCOMPARE(QApplication::focusWidget(), w.editor());
     QCOMPARE(w.grid->text(2, 1), QStringLiteral("정비"));
-    QTest::keyClick(w.keys(), Qt::Key_Return);
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     QCOMPARE(w.grid->text(2, 1), QStringLiteral("정비"));
     QCOMPARE(log->last(), QStringLiteral("end 2,1 changed"));
+    QCOMPARE(QApplication::focusWidget(), w.view());
 
-    // A syllable committed at once on a cell that is not being edited.
-    QInputMethodEvent direct;
-    direct.setCommitString(QStringLiteral("한"));
-    QApplication::sendEvent(w.view(), &direct);
-    QTest::keyClick(w.keys(), Qt::Key_Return);
+    // A syllable committed at once on a cell that is not being edited; Enter while the
+    // editor still takes its input through the view.
+    send(QStringLiteral("한"), QStringLiteral("ㄱ"));
+    QTest::keyClick(w.view(), Qt::Key_Return);
     QCOMPARE(w.grid->text(2, 1), QStringLiteral("한"));
+    QVERIFY(!w.grid->editMode());
 }
 
 void TestGrid::lockedCellsOpenNoEditor()
@@ -793,7 +802,7 @@ void TestGrid::lookFollowsGridStyle()
     w.grid->setRows(rows);
     w.grid->setBackColor(1, 4, 10, 4, GridStyle::green());
     w.grid->setBorder(1, 5, 10, 5, true);
-    w.window.resize(1100, 420);
+    w.window.resize(1250, 420);
     w.grid->gotoCell(2, 2);
     QApplication::processEvents();
 

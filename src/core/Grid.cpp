@@ -193,6 +193,14 @@ void Grid::setText(int col, int row, const QString &text)
     m_model->setText(row - 1, col - 1, text);
 }
 
+void Grid::setRowText(int row, const QStringList &texts, int firstCol)
+{
+    if (row < 1 || row > maxRows() || firstCol < 1)
+        return;
+    m_model->setRowText(row - 1, firstCol - 1, texts);
+    syncEditor(block(firstCol, row, firstCol + int(texts.size()) - 1, row));
+}
+
 QString Grid::activeText() const
 {
     return text(activeCol(), activeRow());
@@ -393,51 +401,41 @@ void Grid::updateColumn(int col, const GridColumn &column)
     m_model->setColumn(col, column);
 }
 
-void Grid::setColumnType(int col, GridCellType type)
+template<typename Change>
+void Grid::changeColumns(int col, Change change)
 {
     const int first = col < 0 ? 0 : col - 1;
     const int last = col < 0 ? maxCols() - 1 : col - 1;
     for (int c = qMax(0, first); c <= last && c < maxCols(); ++c) {
         GridColumn column = m_model->column(c);
-        column.type = type;
+        change(column);
         updateColumn(c, column);
     }
+}
+
+void Grid::setColumnType(int col, GridCellType type)
+{
+    changeColumns(col, [type](GridColumn &column) { column.type = type; });
 }
 
 void Grid::setNumberColumn(int col, int maxDigits, int decimals, bool negative)
 {
-    const int first = col < 0 ? 0 : col - 1;
-    const int last = col < 0 ? maxCols() - 1 : col - 1;
-    for (int c = qMax(0, first); c <= last && c < maxCols(); ++c) {
-        GridColumn column = m_model->column(c);
+    changeColumns(col, [=](GridColumn &column) {
         column.type = GridCellType::Number;
         column.maxDigits = maxDigits;
         column.decimals = decimals;
         column.negative = negative;
-        updateColumn(c, column);
-    }
+    });
 }
 
 void Grid::setColumnMaxLength(int col, int length)
 {
-    const int first = col < 0 ? 0 : col - 1;
-    const int last = col < 0 ? maxCols() - 1 : col - 1;
-    for (int c = qMax(0, first); c <= last && c < maxCols(); ++c) {
-        GridColumn column = m_model->column(c);
-        column.maxLength = length;
-        updateColumn(c, column);
-    }
+    changeColumns(col, [length](GridColumn &column) { column.maxLength = length; });
 }
 
 void Grid::setColumnAlignment(int col, Qt::Alignment alignment)
 {
-    const int first = col < 0 ? 0 : col - 1;
-    const int last = col < 0 ? maxCols() - 1 : col - 1;
-    for (int c = qMax(0, first); c <= last && c < maxCols(); ++c) {
-        GridColumn column = m_model->column(c);
-        column.alignment = alignment;
-        updateColumn(c, column);
-    }
+    changeColumns(col, [alignment](GridColumn &column) { column.alignment = alignment; });
 }
 
 void Grid::setRowHeight(int row, double points)

@@ -100,6 +100,8 @@ public:
     // --- Cell text -------------------------------------------------------------------
     QString text(int col, int row) const;
     void setText(int col, int row, const QString &text);
+    // Writes texts into row `row` from column `firstCol` on (a fill row by row).
+    void setRowText(int row, const QStringList &texts, int firstCol = 1);
     QString activeText() const;
     void setActiveText(const QString &text);
     // A number cell's value (separators allowed); 0 for an empty cell or text.
@@ -171,6 +173,9 @@ signals:
 
 private:
     GridBlock block(int col1, int row1, int col2, int row2) const;
+    // Calls change(column) for column col (1-based) or every column for -1, and stores it.
+    template<typename Change>
+    void changeColumns(int col, Change change);
     void syncEditor(const GridBlock &block);
     void updateColumn(int col, const GridColumn &column);
     void applyWidth(int col);

@@ -213,6 +213,20 @@ void GridModel::setAllText(QList<QStringList> rows)
     endResetModel();
 }
 
+void GridModel::setRowText(int row, int firstCol, const QStringList &texts)
+{
+    if (row < 0 || row >= m_rowCount || firstCol < 0 || firstCol >= m_colCount || texts.isEmpty())
+        return;
+    const int lastCol = qMin(m_colCount - 1, firstCol + int(texts.size()) - 1);
+    QStringList &cells = m_text[row];
+    if (cells.size() <= lastCol)
+        cells.resize(lastCol + 1);
+    for (int c = firstCol; c <= lastCol; ++c)
+        cells[c] = texts.at(c - firstCol);
+    emit dataChanged(index(row, firstCol), index(row, lastCol),
+                     {Qt::DisplayRole, Qt::EditRole, Qt::CheckStateRole});
+}
+
 void GridModel::clearText(const GridBlock &block)
 {
     const GridBlock b = normalise(block);

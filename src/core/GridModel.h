@@ -46,6 +46,8 @@ public:
     // Rows from firstRow on receive the lists (item i to column i); every other cell's text
     // is emptied. The grid grows when the lists do not fit. One reset, not one signal a cell.
     void setAllText(QList<QStringList> rows);
+    // Texts of one row from column firstCol on, with one change signal.
+    void setRowText(int row, int firstCol, const QStringList &texts);
     void clearText(const GridBlock &block);
     // Removes the text and settings of `row`; the rows below move up, the last row is empty.
     void removeRowShift(int row);

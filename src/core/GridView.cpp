@@ -141,11 +141,9 @@ bool GridView::startEdit(const QString *replace)
     SetHangulMode(editor, true);
     if (replace) {
         editor->clear();
-        if (!replace->isEmpty()) {
-            editor->insert(*replace); // through the validator and the length limit
-            if (!editor->text().isEmpty())
-                emit textChanged(index.column() + 1, index.row() + 1);
-        }
+        // Through the validator and the length limit; counts as typed (textChanged).
+        if (!replace->isEmpty())
+            editor->insert(*replace);
     } else {
         editor->deselect();
         editor->end(false);

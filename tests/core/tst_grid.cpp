@@ -265,6 +265,13 @@ void TestGrid::blocksLatestSettingWins()
     QCOMPARE(grid.text(10, 5), QString());
     QCOMPARE(grid.text(10, 6), QStringLiteral("r6c10"));
 
+    // A row written at once; what lies beyond the last column is left out.
+    grid.setRowText(5, {QStringLiteral("a"), QStringLiteral("b"), QStringLiteral("c")}, 9);
+    QCOMPARE(grid.text(8, 5), QString());
+    QCOMPARE(grid.text(9, 5), QStringLiteral("a"));
+    QCOMPARE(grid.text(10, 5), QStringLiteral("b"));
+    QCOMPARE(grid.dataRowCount(), 20);
+
 }
 
 void TestGrid::typingStartsEditAndEnterStores_data()
@@ -292,8 +299,14 @@ void TestGrid::typingStartsEditAndEnterStores()
     QString startText = QStringLiteral("?");
     connect(w.grid, &Grid::editStarted, w.grid,
             [&](int c, int r) { startText = w.grid->text(c, r); });
+    int changes = 0;
+    connect(w.grid, &Grid::textChanged, w.grid, [&](int c, int r) {
+        QCOMPARE(QPoint(c, r), QPoint(2, 3));
+        ++changes;
+    });
 
     typeText(w.view(), typed);
+    QCOMPARE(changes, typed.size()); // once a key, and not for the texts code writes
     QVERIFY(w.grid->editMode());
     QCOMPARE(startText, before); // the handler saw the old text
     QCOMPARE(w.grid->text(2, 3), typed);

@@ -51,10 +51,15 @@ class QWidget;
 //     setText() does not fire it.
 //   - gotFocus() when the focus comes into the grid from outside; the keyboard has
 //     already been switched to Hangul input (SetHangulMode) by then.
+//   Signals with a bool * are answered inside the handler: connect them directly (the
+//   default between objects of the one GUI thread), never queued.
 // Locked cells and check-box cells never open an editor; the cursor can still rest on them.
 // While a cell is being edited, text() of that cell gives what is typed so far and
-// setText() on it replaces the editor's text as well.
-// Refills (setRows, bind) and deleteRow() drop an open edit without events.
+// setText() on it replaces the editor's text as well. An open edit stays open while
+// another window (a look-up, a question) has the focus, and is stored (editEnded) when the
+// focus moves to another control of the same window. Refills (setRows, bind) and
+// deleteRow() drop an open edit without events. Delete, unconsumed, changes nothing: a
+// cell is never emptied behind the screen's back.
 //
 // Look: GridStyle (white cells, rows alternating white and light grey, the active cell in
 // pale yellow, black text); marking colours in GridStyle (green, red, yellow, peach, blue).

@@ -16,7 +16,6 @@ public:
     static QColor selection() { return QColor(254, 254, 186); }
     static QColor text() { return Qt::black; }
     static QColor border() { return QColor(192, 192, 192); }
-    static QColor gridLine() { return QColor(208, 208, 208); }
 
     // Row markings.
     static QColor green() { return QColor(192, 255, 192); }  // payments, first level

@@ -840,6 +840,8 @@ void TestGrid::lookFollowsGridStyle()
     QCOMPARE(colourAt(4, 2), GridStyle::alternate().rgb());
     QCOMPARE(colourAt(4, 3), GridStyle::cell().rgb());
     QCOMPARE(colourAt(2, 2), GridStyle::selection().rgb());
+    const QRect bordered = w.view()->visualRect(w.view()->model()->index(4, 3));
+    QCOMPARE(image.pixelColor(bordered.left() + 3, bordered.bottom()).rgb(), GridStyle::border().rgb());
     QCOMPARE(colourAt(1, 4), GridStyle::green().rgb());
 }
 

@@ -29,7 +29,8 @@ class QWidget;
 //     an open edit ends (editEnded), then leaveCell(col, row, newCol, newRow, &cancel),
 //     where setting *cancel keeps the cursor where it is, then cellEntered(newCol, newRow).
 //     A handler may call setText(), gotoCell() or setEditMode() from inside any signal;
-//     when it places the cursor itself, its placement wins over the move in progress.
+//     when it places the cursor itself, its placement wins over the move in progress, and
+//     setEditMode(true) inside editEnded keeps the cursor in the cell being edited.
 //     setEditMode(true) inside leaveCell starts editing the cell entered (or, when the
 //     handler cancelled, the cell it stayed on).
 //   - editStarted(col, row) comes before the editor opens (text() still gives the old
@@ -40,7 +41,9 @@ class QWidget;
 //     Delete, Escape… Setting *consumed stops the grid's own handling. When the handler
 //     moves the cursor or starts/ends editing, the key counts as handled too. Unconsumed,
 //     Enter ends an open edit (storing it) and otherwise does nothing; Escape drops an open
-//     edit; F2 starts editing; arrows and Page keys move; Tab leaves the grid.
+//     edit; F2 starts editing; arrows and Page keys move; Tab leaves the grid. F1–F4 and
+//     F12 come here even when the window has shortcuts on them; other keys the grid does
+//     not use go on to the window.
 //   - keyPress(ch, &swallowed) for a typed character (also the first character of a
 //     Hangul syllable committed by the input method); unswallowed on an editable cell that
 //     is not being edited, it starts editing with that character in place of the old text.

@@ -41,7 +41,9 @@ bool GridView::moveTo(int row, int col)
     QPointer<GridView> alive(this);
     if (m_editor) {
         endEdit(true);
-        if (!alive || serial != m_moveSerial)
+        // A handler that placed the cursor, or went back to editing (a value it refused),
+        // decides where the cursor is.
+        if (!alive || serial != m_moveSerial || m_editor)
             return false;
     }
     if (from.isValid()) {
@@ -208,11 +210,20 @@ bool GridView::claimsKey(const QKeyEvent *event, bool editing)
 {
     if (event->modifiers() & (Qt::ControlModifier | Qt::AltModifier))
         return false;
-    const int key = event->key();
-    // F10 stays with the window's menu.
-    if (key >= Qt::Key_F1 && key <= Qt::Key_F12 && key != Qt::Key_F10)
+    // The function keys the grids use (look-up, new, change, delete, bankbook); the others
+    // stay with the window's shortcuts and menu.
+    switch (event->key()) {
+    case Qt::Key_F1:
+    case Qt::Key_F2:
+    case Qt::Key_F3:
+    case Qt::Key_F4:
+    case Qt::Key_F12:
         return true;
-    return editing && key == Qt::Key_Escape;
+    case Qt::Key_Escape:
+        return editing;
+    default:
+        return false;
+    }
 }
 
 bool GridView::event(QEvent *event)

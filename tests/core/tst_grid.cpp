@@ -5,6 +5,7 @@
 #include "ScriptedPrompter.h"
 #include "TestShop.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QHeaderView>
 #include <QInputMethodEvent>
@@ -123,6 +124,7 @@ private slots:
     void enterIsCaught();
     void functionKeyWhileEditingSeesTypedText();
     void consumedKeyDoesNothingElse();
+    void gridKeysComeBeforeWindowShortcuts();
     void hiddenColumnsAreSkippedAndKept();
     void checkBoxCells();
     void doubleClickPicksAndEdits();
@@ -456,6 +458,22 @@ void TestGrid::handlerPlacementWinsOverTheMove()
     QCOMPARE(w.grid->text(2, 5), QStringLiteral("x"));
     QCOMPARE(*log, QStringList({QStringLiteral("start 2,5"), QStringLiteral("end 2,5 changed"),
                                 QStringLiteral("leave 2,5 -> 3,5"), QStringLiteral("enter 3,5")}));
+
+    // A handler that refuses the value and goes back to editing keeps the cursor there.
+    connect(w.grid, &Grid::editEnded, w.grid, [&](int c, int r, bool) {
+        if (c == 3 && w.grid->text(c, r) == QStringLiteral("bad"))
+            w.grid->setEditMode(true);
+    });
+    QTest::keyClicks(w.view(), QStringLiteral("bad"));
+    QTest::keyClick(w.keys(), Qt::Key_Down);
+    QCOMPARE(w.grid->activeRow(), 5);
+    QVERIFY(w.grid->editMode());
+    QCOMPARE(w.editor()->text(), QStringLiteral("bad"));
+    w.editor()->clear();
+    QTest::keyClicks(w.keys(), QStringLiteral("ok"));
+    QTest::keyClick(w.keys(), Qt::Key_Down);
+    QCOMPARE(w.grid->text(3, 5), QStringLiteral("ok"));
+    QCOMPARE(w.grid->activeRow(), 6);
 }
 
 void TestGrid::clickWhileEditingEndsEditThenLeaves()
@@ -611,6 +629,32 @@ void TestGrid::consumedKeyDoesNothingElse()
     QVERIFY(!w.grid->editMode());
     QCOMPARE(typed, 0);
     QCOMPARE(w.grid->text(1, 1), QString());
+}
+
+void TestGrid::gridKeysComeBeforeWindowShortcuts()
+{
+    GridWindow w;
+    int f4Shortcut = 0;
+    int f5Shortcut = 0;
+    auto *f4 = new QAction(&w.window);
+    f4->setShortcut(Qt::Key_F4);
+    w.window.addAction(f4);
+    connect(f4, &QAction::triggered, f4, [&] { ++f4Shortcut; });
+    auto *f5 = new QAction(&w.window);
+    f5->setShortcut(Qt::Key_F5);
+    w.window.addAction(f5);
+    connect(f5, &QAction::triggered, f5, [&] { ++f5Shortcut; });
+    QList<int> keys;
+    connect(w.grid, &Grid::keyDown, w.grid,
+            [&](int key, Qt::KeyboardModifiers, bool *) { keys << key; });
+
+    QTest::keyClick(w.view(), Qt::Key_F4);
+    QTest::keyClicks(w.view(), QStringLiteral("x"));
+    QTest::keyClick(w.keys(), Qt::Key_F4); // also while editing
+    QTest::keyClick(w.keys(), Qt::Key_F5);
+    QCOMPARE(f4Shortcut, 0);
+    QCOMPARE(f5Shortcut, 1);
+    QCOMPARE(keys, QList<int>({Qt::Key_F4, Qt::Key_X, Qt::Key_F4}));
 }
 
 void TestGrid::hiddenColumnsAreSkippedAndKept()

@@ -18,12 +18,15 @@ QList<QStringList> ledgerRows(int n)
     QList<QStringList> rows;
     rows.reserve(n);
     for (int r = 1; r <= n; ++r) {
-        rows << QStringList{QStringLiteral("2005.03.07"), QStringLiteral("엔진오일 교환 %1").arg(r),
-                            QString::number(r * 10), QStringLiteral("1"), QString::number(r * 10),
-                            QString(), QString::number(r * 10), QString(),
-                            QString::number(12000 + r), QStringLiteral("김정비"),
-                            QString::number(r % 500), QStringLiteral("0"), QString::number(r),
-                            QStringLiteral("1"), QStringLiteral("5W30")};
+        rows << QStringList {
+                QStringLiteral("2005.03.07"), QStringLiteral("엔진오일 교환 %1").arg(r),
+                QString::number(r * 10),      QStringLiteral("1"),
+                QString::number(r * 10),      QString(),
+                QString::number(r * 10),      QString(),
+                QString::number(12000 + r),   QStringLiteral("김정비"),
+                QString::number(r % 500),     QStringLiteral("0"),
+                QString::number(r),           QStringLiteral("1"),
+                QStringLiteral("5W30")};
     }
     return rows;
 }
@@ -74,10 +77,10 @@ void BM_BindCursor(benchmark::State &state)
     const Cursor cursor = Cursor::fromQuery(*query);
 
     ShownGrid shown;
-    shown.grid.setDataFields({QStringLiteral("일자"), QStringLiteral("내용"), QStringLiteral("단가"),
-                              QStringLiteral("수량"), QStringLiteral("금액"), QString(), QString(),
-                              QString(), QString(), QString(), QString(), QString(),
-                              QStringLiteral("코드")});
+    shown.grid.setDataFields({QStringLiteral("일자"), QStringLiteral("내용"),
+                              QStringLiteral("단가"), QStringLiteral("수량"),
+                              QStringLiteral("금액"), QString(), QString(), QString(), QString(),
+                              QString(), QString(), QString(), QStringLiteral("코드")});
     for (auto _ : state) {
         shown.grid.bind(cursor);
         shown.grid.view()->viewport()->repaint();

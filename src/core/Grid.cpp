@@ -65,8 +65,7 @@ QTableView *Grid::view() const
 
 Grid *Grid::of(const QWidget *view)
 {
-    return view ? qobject_cast<Grid *>(view->property(OwnerProperty).value<QObject *>())
-                : nullptr;
+    return view ? qobject_cast<Grid *>(view->property(OwnerProperty).value<QObject *>()) : nullptr;
 }
 
 // --- Size ----------------------------------------------------------------------------
@@ -280,10 +279,11 @@ void Grid::syncEditor(const GridBlock &b)
     const QModelIndex editing = m_view->editIndex();
     if (!editing.isValid())
         return;
-    const bool inCols = b.col1 < 0 || (editing.column() >= qMin(b.col1, b.col2)
-                                       && editing.column() <= qMax(b.col1, b.col2));
-    const bool inRows = b.row1 < 0 || (editing.row() >= qMin(b.row1, b.row2)
-                                       && editing.row() <= qMax(b.row1, b.row2));
+    const bool inCols = b.col1 < 0
+            || (editing.column() >= qMin(b.col1, b.col2)
+                && editing.column() <= qMax(b.col1, b.col2));
+    const bool inRows = b.row1 < 0
+            || (editing.row() >= qMin(b.row1, b.row2) && editing.row() <= qMax(b.row1, b.row2));
     if (inCols && inRows)
         m_view->setEditorText(m_model->text(editing.row(), editing.column()));
 }
@@ -378,8 +378,8 @@ void Grid::applyWidth(int col)
     double headerWidth = 0;
     for (const QString &line : m_model->column(col).header.split(QLatin1Char('\n')))
         headerWidth = qMax(headerWidth, header.horizontalAdvance(line));
-    const int width = qMax(qRound(chars * unit) + CellPadding,
-                           qRound(headerWidth) + 2 * CellPadding);
+    const int width
+            = qMax(qRound(chars * unit) + CellPadding, qRound(headerWidth) + 2 * CellPadding);
     m_view->setColumnWidth(col, width);
 }
 

@@ -74,8 +74,7 @@ public:
     // The grid and its view are children of `parent` (the view is deleted with the grid).
     // `name` becomes the objectName of both: findChild<Grid *>("vs3") finds the grid,
     // findChild<QTableView *>("vs3") its view.
-    explicit Grid(QWidget *parent, const QString &name = QString(), int cols = 1,
-                  int rows = 1);
+    explicit Grid(QWidget *parent, const QString &name = QString(), int cols = 1, int rows = 1);
     ~Grid() override;
 
     QTableView *view() const;

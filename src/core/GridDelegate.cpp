@@ -20,8 +20,7 @@ public:
     NumberValidator(const GridColumn &column, QObject *parent)
         : QValidator(parent)
         , m_column(column)
-    {
-    }
+    { }
 
     State validate(QString &input, int &) const override
     {
@@ -57,8 +56,7 @@ private:
 GridDelegate::GridDelegate(GridView *view)
     : QStyledItemDelegate(view)
     , m_view(view)
-{
-}
+{ }
 
 QWidget *GridDelegate::createEditor(QWidget *parent, const QStyleOptionViewItem &,
                                     const QModelIndex &index) const

@@ -49,7 +49,7 @@ public:
     // block must be normalised: -1 or a valid range with col1 <= col2, row1 <= row2.
     void set(const GridBlock &b, int rowCount, int colCount, const T &value)
     {
-        const Entry e{value, ++m_seq};
+        const Entry e {value, ++m_seq};
         // A range that spans the whole grid is stored as "all", which keeps it small.
         const bool allRows = b.row1 < 0 || (b.row1 == 0 && b.row2 >= rowCount - 1);
         const bool allCols = b.col1 < 0 || (b.col1 == 0 && b.col2 >= colCount - 1);

@@ -49,8 +49,7 @@ QString stripNumber(const QString &text)
 
 GridModel::GridModel(QObject *parent)
     : QAbstractTableModel(parent)
-{
-}
+{ }
 
 int GridModel::rowCount(const QModelIndex &parent) const
 {
@@ -305,8 +304,7 @@ void GridModel::setBorder(const GridBlock &block, Qt::Edges edges)
     const GridBlock n = normalise(block);
     if (n.row2 < n.row1 || n.col2 < n.col1)
         return;
-    m_borders.set(layerBlock(block, n), m_rowCount, m_colCount,
-                  int(edges));
+    m_borders.set(layerBlock(block, n), m_rowCount, m_colCount, int(edges));
     emitBlockChanged(n, {BorderRole});
 }
 

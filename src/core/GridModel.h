@@ -14,9 +14,9 @@ struct GridColumn
 {
     QString header;
     GridCellType type = GridCellType::Text;
-    int maxLength = 0;   // typed characters of a text cell, 0 = no limit
-    int maxDigits = 14;  // number cells: digits before the point
-    int decimals = 0;    // number cells: digits after the point
+    int maxLength = 0; // typed characters of a text cell, 0 = no limit
+    int maxDigits = 14; // number cells: digits before the point
+    int decimals = 0; // number cells: digits after the point
     bool negative = true;
     Qt::Alignment alignment; // empty: by cell type
 };

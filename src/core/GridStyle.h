@@ -18,11 +18,11 @@ public:
     static QColor border() { return QColor(192, 192, 192); }
 
     // Row markings.
-    static QColor green() { return QColor(192, 255, 192); }  // payments, first level
-    static QColor red() { return QColor(255, 192, 192); }    // waiting for a delete question
+    static QColor green() { return QColor(192, 255, 192); } // payments, first level
+    static QColor red() { return QColor(255, 192, 192); } // waiting for a delete question
     static QColor yellow() { return QColor(255, 255, 192); } // second level, totals
-    static QColor peach() { return QColor(255, 224, 192); }  // third level
-    static QColor blue() { return QColor(192, 192, 255); }   // fourth level
+    static QColor peach() { return QColor(255, 224, 192); } // third level
+    static QColor blue() { return QColor(192, 192, 255); } // fourth level
 
     static QFont font();
     // Default heights in points, as the shop's screens were laid out.

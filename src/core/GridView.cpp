@@ -258,7 +258,9 @@ bool GridView::processKey(QKeyEvent *event)
     const int key = event->key() == Qt::Key_Enter ? int(Qt::Key_Return) : event->key();
     const Qt::KeyboardModifiers modifiers = event->modifiers() & ~Qt::KeypadModifier;
     // A handler that changed the editing state has done what the key is for.
-    auto stateChanged = [&] { return editing != isEditing() || m_editor != editor; };
+    auto stateChanged = [&] {
+        return editing != isEditing() || m_editor != editor;
+    };
 
     bool consumed = false;
     emit keyDown(key, modifiers, &consumed);
@@ -309,8 +311,7 @@ bool GridView::processKey(QKeyEvent *event)
         startEdit();
         return true;
     case Qt::Key_Space:
-        if (current.isValid()
-            && m_model->column(current.column()).type == GridCellType::Check) {
+        if (current.isValid() && m_model->column(current.column()).type == GridCellType::Check) {
             toggleCheck(current);
             return true;
         }

@@ -64,27 +64,22 @@ QStringList *record(Grid *grid)
 {
     auto *log = new QStringList;
     QObject::connect(grid, &QObject::destroyed, [log] { delete log; });
-    QObject::connect(grid, &Grid::editStarted, grid, [log](int c, int r) {
-        *log << QStringLiteral("start %1,%2").arg(c).arg(r);
-    });
+    QObject::connect(grid, &Grid::editStarted, grid,
+                     [log](int c, int r) { *log << QStringLiteral("start %1,%2").arg(c).arg(r); });
     QObject::connect(grid, &Grid::editEnded, grid, [log](int c, int r, bool changed) {
         *log << QStringLiteral("end %1,%2 %3").arg(c).arg(r).arg(changed ? "changed" : "same");
     });
     QObject::connect(grid, &Grid::leaveCell, grid, [log](int c, int r, int nc, int nr, bool *) {
         *log << QStringLiteral("leave %1,%2 -> %3,%4").arg(c).arg(r).arg(nc).arg(nr);
     });
-    QObject::connect(grid, &Grid::cellEntered, grid, [log](int c, int r) {
-        *log << QStringLiteral("enter %1,%2").arg(c).arg(r);
-    });
-    QObject::connect(grid, &Grid::cellClicked, grid, [log](int c, int r) {
-        *log << QStringLiteral("click %1,%2").arg(c).arg(r);
-    });
-    QObject::connect(grid, &Grid::checkClicked, grid, [log](int c, int r) {
-        *log << QStringLiteral("check %1,%2").arg(c).arg(r);
-    });
-    QObject::connect(grid, &Grid::doubleClicked, grid, [log](int c, int r) {
-        *log << QStringLiteral("double %1,%2").arg(c).arg(r);
-    });
+    QObject::connect(grid, &Grid::cellEntered, grid,
+                     [log](int c, int r) { *log << QStringLiteral("enter %1,%2").arg(c).arg(r); });
+    QObject::connect(grid, &Grid::cellClicked, grid,
+                     [log](int c, int r) { *log << QStringLiteral("click %1,%2").arg(c).arg(r); });
+    QObject::connect(grid, &Grid::checkClicked, grid,
+                     [log](int c, int r) { *log << QStringLiteral("check %1,%2").arg(c).arg(r); });
+    QObject::connect(grid, &Grid::doubleClicked, grid,
+                     [log](int c, int r) { *log << QStringLiteral("double %1,%2").arg(c).arg(r); });
     return log;
 }
 
@@ -159,7 +154,6 @@ void TestGrid::emptyCellsReadEmptyText()
     QCOMPARE(grid.dataRowCount(), 1);
     QVERIFY(!grid.text(3, 1).isNull());
     QVERIFY(!grid.activeText().isNull());
-
 }
 
 void TestGrid::gotoCellClamps_data()
@@ -187,7 +181,6 @@ void TestGrid::gotoCellClamps()
     QVERIFY(grid.gotoCell(col, row));
     QCOMPARE(grid.activeCol(), expectedCol);
     QCOMPARE(grid.activeRow(), expectedRow);
-
 }
 
 void TestGrid::deleteRowMovesRowsUp()
@@ -221,7 +214,6 @@ void TestGrid::deleteRowMovesRowsUp()
 
     grid.deleteRow(6); // the last row: only it becomes empty
     QCOMPARE(grid.text(1, 4), QStringLiteral("r5c1"));
-
 }
 
 void TestGrid::blocksLatestSettingWins()
@@ -273,7 +265,6 @@ void TestGrid::blocksLatestSettingWins()
     QCOMPARE(grid.text(9, 5), QStringLiteral("a"));
     QCOMPARE(grid.text(10, 5), QStringLiteral("b"));
     QCOMPARE(grid.dataRowCount(), 20);
-
 }
 
 void TestGrid::typingStartsEditAndEnterStores_data()
@@ -281,10 +272,14 @@ void TestGrid::typingStartsEditAndEnterStores_data()
     QTest::addColumn<QString>("before");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("changed");
-    QTest::newRow("empty cell") << "" << "abc" << true;
-    QTest::newRow("typing replaces the old text") << "old" << "new" << true;
-    QTest::newRow("same text again") << "abc" << "abc" << false;
-    QTest::newRow("hangul keys") << "" << "엔진오일" << true;
+    QTest::newRow("empty cell") << ""
+                                << "abc" << true;
+    QTest::newRow("typing replaces the old text") << "old"
+                                                  << "new" << true;
+    QTest::newRow("same text again") << "abc"
+                                     << "abc" << false;
+    QTest::newRow("hangul keys") << ""
+                                 << "엔진오일" << true;
 }
 
 void TestGrid::typingStartsEditAndEnterStores()
@@ -315,8 +310,9 @@ void TestGrid::typingStartsEditAndEnterStores()
     QTest::keyClick(w.keys(), Qt::Key_Return);
     QVERIFY(!w.grid->editMode());
     QCOMPARE(w.grid->text(2, 3), typed);
-    QCOMPARE(*log, QStringList({QStringLiteral("start 2,3"),
-                                QStringLiteral("end 2,3 %1").arg(changed ? "changed" : "same")}));
+    QCOMPARE(*log,
+             QStringList({QStringLiteral("start 2,3"),
+                          QStringLiteral("end 2,3 %1").arg(changed ? "changed" : "same")}));
     QCOMPARE(w.grid->activeRow(), 3); // Enter alone does not move
 }
 
@@ -358,7 +354,7 @@ void TestGrid::hangulInputMethodEdits()
     };
     send(QString(), QStringLiteral("ㅈ"));
     QVERIFY(w.grid->editMode());
-    QCOMPARE(*log, QStringList{QStringLiteral("start 2,1")});
+    QCOMPARE(*log, QStringList {QStringLiteral("start 2,1")});
     send(QString(), QStringLiteral("정"));
     send(QStringLiteral("정"), QStringLiteral("ㅂ"));
     // No focus change while a syllable is being composed: it would cut the syllable.
@@ -429,7 +425,7 @@ void TestGrid::editEndCanRestoreTheOldText()
     prompter.answerNo();
     typeText(w.view(), QStringLiteral("와이퍼"));
     QTest::keyClick(w.keys(), Qt::Key_Return);
-    QCOMPARE(prompter.texts(), QStringList{QStringLiteral("자료를 수정할까요?")});
+    QCOMPARE(prompter.texts(), QStringList {QStringLiteral("자료를 수정할까요?")});
     QCOMPARE(w.grid->text(2, 4), QStringLiteral("브레이크패드"));
     QCOMPARE(w.grid->activeCol(), 3);
 
@@ -456,8 +452,9 @@ void TestGrid::handlerPlacementWinsOverTheMove()
     QCOMPARE(w.grid->activeCol(), 3);
     QCOMPARE(w.grid->activeRow(), 5);
     QCOMPARE(w.grid->text(2, 5), QStringLiteral("x"));
-    QCOMPARE(*log, QStringList({QStringLiteral("start 2,5"), QStringLiteral("end 2,5 changed"),
-                                QStringLiteral("leave 2,5 -> 3,5"), QStringLiteral("enter 3,5")}));
+    QCOMPARE(*log,
+             QStringList({QStringLiteral("start 2,5"), QStringLiteral("end 2,5 changed"),
+                          QStringLiteral("leave 2,5 -> 3,5"), QStringLiteral("enter 3,5")}));
 
     // A handler that refuses the value and goes back to editing keeps the cursor there.
     connect(w.grid, &Grid::editEnded, w.grid, [&](int c, int r, bool) {
@@ -485,9 +482,10 @@ void TestGrid::clickWhileEditingEndsEditThenLeaves()
     QTest::keyClicks(w.view(), QStringLiteral("ab"));
     QTest::mouseClick(w.view()->viewport(), Qt::LeftButton, {}, w.centre(4, 3));
     QCOMPARE(w.grid->text(2, 1), QStringLiteral("ab"));
-    QCOMPARE(*log, QStringList({QStringLiteral("start 2,1"), QStringLiteral("end 2,1 changed"),
-                                QStringLiteral("leave 2,1 -> 4,3"), QStringLiteral("enter 4,3"),
-                                QStringLiteral("click 4,3")}));
+    QCOMPARE(*log,
+             QStringList({QStringLiteral("start 2,1"), QStringLiteral("end 2,1 changed"),
+                          QStringLiteral("leave 2,1 -> 4,3"), QStringLiteral("enter 4,3"),
+                          QStringLiteral("click 4,3")}));
     QCOMPARE(w.grid->activeCol(), 4);
     QCOMPARE(w.grid->activeRow(), 3);
     QVERIFY(!w.grid->editMode());
@@ -497,22 +495,21 @@ void TestGrid::leaveCellCancelKeepsTheCursor()
 {
     GridWindow w;
     QList<QList<int>> leaves;
-    connect(w.grid, &Grid::leaveCell, w.grid,
-            [&](int c, int r, int nc, int nr, bool *cancel) {
-                leaves << QList<int>{c, r, nc, nr};
-                *cancel = c == 2 && w.grid->text(2, r).isEmpty();
-            });
+    connect(w.grid, &Grid::leaveCell, w.grid, [&](int c, int r, int nc, int nr, bool *cancel) {
+        leaves << QList<int> {c, r, nc, nr};
+        *cancel = c == 2 && w.grid->text(2, r).isEmpty();
+    });
     w.grid->gotoCell(2, 3);
     leaves.clear();
     QTest::keyClick(w.view(), Qt::Key_Right);
-    QCOMPARE(leaves, QList<QList<int>>{QList<int>({2, 3, 3, 3})});
+    QCOMPARE(leaves, QList<QList<int>> {QList<int>({2, 3, 3, 3})});
     QCOMPARE(w.grid->activeCol(), 2);
     QTest::mouseClick(w.view()->viewport(), Qt::LeftButton, {}, w.centre(5, 8));
     QCOMPARE(w.grid->activeCol(), 2);
     QCOMPARE(w.grid->activeRow(), 3);
     QVERIFY(!w.grid->gotoCell(1, 1));
     QCOMPARE(w.view()->selectionModel()->selectedIndexes(),
-             QModelIndexList{w.view()->model()->index(2, 1)});
+             QModelIndexList {w.view()->model()->index(2, 1)});
 
     typeText(w.view(), QStringLiteral("값"));
     QTest::keyClick(w.keys(), Qt::Key_Down);
@@ -576,7 +573,7 @@ void TestGrid::enterIsCaught()
     keys.clear();
     QTest::keyClick(w.keys(), keypadEnter ? Qt::Key_Enter : Qt::Key_Return,
                     keypadEnter ? Qt::KeypadModifier : Qt::NoModifier);
-    QCOMPARE(keys, QList<int>{Qt::Key_Return});
+    QCOMPARE(keys, QList<int> {Qt::Key_Return});
     QCOMPARE(w.grid->activeCol(), 3);
     QCOMPARE(w.grid->activeRow(), 2);
     QVERIFY(!w.grid->editMode());
@@ -594,16 +591,15 @@ void TestGrid::functionKeyWhileEditingSeesTypedText()
     GridWindow w;
     QStringList *log = record(w.grid);
     QString prefix;
-    connect(w.grid, &Grid::keyDown, w.grid,
-            [&](int key, Qt::KeyboardModifiers, bool *consumed) {
-                if (key != Qt::Key_F1)
-                    return;
-                const int row = w.grid->activeRow();
-                prefix = w.grid->text(2, row);
-                w.grid->setText(2, row, prefix + QStringLiteral(" 교환"));
-                w.grid->setText(3, row, QStringLiteral("30000"));
-                *consumed = true;
-            });
+    connect(w.grid, &Grid::keyDown, w.grid, [&](int key, Qt::KeyboardModifiers, bool *consumed) {
+        if (key != Qt::Key_F1)
+            return;
+        const int row = w.grid->activeRow();
+        prefix = w.grid->text(2, row);
+        w.grid->setText(2, row, prefix + QStringLiteral(" 교환"));
+        w.grid->setText(3, row, QStringLiteral("30000"));
+        *consumed = true;
+    });
     w.grid->gotoCell(2, 1);
     typeText(w.view(), QStringLiteral("엔진오일"));
     QTest::keyClick(w.keys(), Qt::Key_F1);
@@ -686,15 +682,17 @@ void TestGrid::checkBoxCells()
     GridWindow w;
     QStringList *log = record(w.grid);
     QList<QList<int>> changes;
-    connect(w.grid, &Grid::textChanged, w.grid,
-            [&](int c, int r) { changes << QList<int>{c, r}; });
+    connect(w.grid, &Grid::textChanged, w.grid, [&](int c, int r) {
+        changes << QList<int> {c, r};
+    });
     w.grid->setColumnType(3, GridCellType::Check);
     log->clear();
     QTest::mouseClick(w.view()->viewport(), Qt::LeftButton, {}, w.centre(3, 2));
     QCOMPARE(w.grid->text(3, 2), QStringLiteral("1"));
-    QCOMPARE(*log, QStringList({QStringLiteral("leave 1,1 -> 3,2"), QStringLiteral("enter 3,2"),
-                                QStringLiteral("click 3,2"), QStringLiteral("check 3,2")}));
-    QCOMPARE(changes, QList<QList<int>>{QList<int>({3, 2})});
+    QCOMPARE(*log,
+             QStringList({QStringLiteral("leave 1,1 -> 3,2"), QStringLiteral("enter 3,2"),
+                          QStringLiteral("click 3,2"), QStringLiteral("check 3,2")}));
+    QCOMPARE(changes, QList<QList<int>> {QList<int>({3, 2})});
     QTest::mouseClick(w.view()->viewport(), Qt::LeftButton, {}, w.centre(3, 2));
     QCOMPARE(w.grid->text(3, 2), QStringLiteral("0"));
     QTest::keyClick(w.view(), Qt::Key_Space);
@@ -729,14 +727,27 @@ void TestGrid::numberCells_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("stored");
     QTest::addColumn<QString>("shown");
-    QTest::newRow("plain") << "30000" << "30000" << "30,000";
-    QTest::newRow("with separators") << "1,234,567" << "1234567" << "1,234,567";
-    QTest::newRow("negative") << "-5000" << "-5000" << "-5,000";
-    QTest::newRow("letters are refused") << "12ab3" << "123" << "123";
-    QTest::newRow("fifteen digits are cut to fourteen") << "123456789012345" << "12345678901234"
-                                                       << "12,345,678,901,234";
-    QTest::newRow("leading zeros") << "007" << "7" << "7";
-    QTest::newRow("only a sign") << "-" << "" << "";
+    QTest::newRow("plain") << "30000"
+                           << "30000"
+                           << "30,000";
+    QTest::newRow("with separators") << "1,234,567"
+                                     << "1234567"
+                                     << "1,234,567";
+    QTest::newRow("negative") << "-5000"
+                              << "-5000"
+                              << "-5,000";
+    QTest::newRow("letters are refused") << "12ab3"
+                                         << "123"
+                                         << "123";
+    QTest::newRow("fifteen digits are cut to fourteen") << "123456789012345"
+                                                        << "12345678901234"
+                                                        << "12,345,678,901,234";
+    QTest::newRow("leading zeros") << "007"
+                                   << "7"
+                                   << "7";
+    QTest::newRow("only a sign") << "-"
+                                 << ""
+                                 << "";
 }
 
 void TestGrid::numberCells()
@@ -774,12 +785,13 @@ void TestGrid::bindsResultColumnsByName()
     QTemporaryDir dir;
     Database db(QStringLiteral("tst_grid_bind"));
     QVERIFY(db.openFile(dir.filePath(QStringLiteral("bind.db")), true));
-    QVERIFY(db.exec(QStringLiteral("create table 정비부품 (부품코드 integer primary key, 부품명 text, "
-                                   "규격 text, 판매단가 integer)")));
+    QVERIFY(db.exec(
+            QStringLiteral("create table 정비부품 (부품코드 integer primary key, 부품명 text, "
+                           "규격 text, 판매단가 integer)")));
     for (int i = 1; i <= 7; ++i) {
-        QVERIFY(db.exec(QStringLiteral("insert into 정비부품 (부품명, 규격, 판매단가) values (?, ?, ?)"),
-                        {QStringLiteral("부품%1").arg(i), i == 2 ? QVariant() : QVariant("1L"),
-                         i * 1000}));
+        QVERIFY(db.exec(
+                QStringLiteral("insert into 정비부품 (부품명, 규격, 판매단가) values (?, ?, ?)"),
+                {QStringLiteral("부품%1").arg(i), i == 2 ? QVariant() : QVariant("1L"), i * 1000}));
     }
     auto query = db.query(QStringLiteral("select * from 정비부품 order by 부품코드"));
     QVERIFY(query);
@@ -804,7 +816,6 @@ void TestGrid::bindsResultColumnsByName()
     grid.bind(cursor);
     QCOMPARE(grid.text(1, 3), QStringLiteral("3"));
     QCOMPARE(grid.text(2, 3), QStringLiteral("부품3"));
-
 }
 
 void TestGrid::gotFocusOnlyFromOutside()
@@ -844,17 +855,19 @@ void TestGrid::lookFollowsGridStyle()
                             QStringLiteral("정비금액"), QStringLiteral("D/C"),
                             QStringLiteral("받을금액"), QStringLiteral("입금액"),
                             QStringLiteral("Km"), QStringLiteral("담당자")});
-    const QList<double> widths{8.75, 41.75, 10.5, 6.75, 10.12, 10.5, 10.75, 10.5, 7.5, 5.87};
+    const QList<double> widths {8.75, 41.75, 10.5, 6.75, 10.12, 10.5, 10.75, 10.5, 7.5, 5.87};
     for (int c = 1; c <= 10; ++c)
         w.grid->setColumnWidth(c, widths.at(c - 1));
     for (int c : {3, 4, 5, 6, 7, 8, 9})
         w.grid->setNumberColumn(c);
     QList<QStringList> rows;
     for (int r = 1; r <= 1000; ++r) {
-        rows << QStringList{QStringLiteral("2005.03.07"), QStringLiteral("엔진오일 교환 %1").arg(r),
-                            QString::number(r * 1500), QStringLiteral("1"),
-                            QString::number(r * 1500), QString(), QString::number(r * 1500),
-                            QString(), QString::number(12000 + r), QStringLiteral("김정비")};
+        rows << QStringList {
+                QStringLiteral("2005.03.07"), QStringLiteral("엔진오일 교환 %1").arg(r),
+                QString::number(r * 1500),    QStringLiteral("1"),
+                QString::number(r * 1500),    QString(),
+                QString::number(r * 1500),    QString(),
+                QString::number(12000 + r),   QStringLiteral("김정비")};
     }
     w.grid->setRows(rows);
     w.grid->setBackColor(1, 4, 10, 4, GridStyle::green());
@@ -885,7 +898,8 @@ void TestGrid::lookFollowsGridStyle()
     QCOMPARE(colourAt(4, 3), GridStyle::cell().rgb());
     QCOMPARE(colourAt(2, 2), GridStyle::selection().rgb());
     const QRect bordered = w.view()->visualRect(w.view()->model()->index(4, 3));
-    QCOMPARE(image.pixelColor(bordered.left() + 3, bordered.bottom()).rgb(), GridStyle::border().rgb());
+    QCOMPARE(image.pixelColor(bordered.left() + 3, bordered.bottom()).rgb(),
+             GridStyle::border().rgb());
     QCOMPARE(colourAt(1, 4), GridStyle::green().rgb());
 }
 

@@ -17,7 +17,7 @@ FrmMsgBackUp::FrmMsgBackUp(QWidget *parent)
     m_text->setReadOnly(true);
     m_text->setFocusPolicy(Qt::NoFocus);
     m_text->setPlainText(messageText().replace(QStringLiteral("\r\n"), QStringLiteral("\n")));
-    m_text->setFixedSize(430, 210);
+    m_text->setFixedSize(430, 170);
     m_text->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     m_text->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 

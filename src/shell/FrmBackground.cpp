@@ -100,6 +100,10 @@ FrmBackground::FrmBackground(AppContext &context, ApplyBackground apply, QWidget
     connect(m_dirs, &QTreeView::clicked, this, [this](const QModelIndex &index) {
         setFolder(m_dirModel->filePath(index));
     });
+    // Folders are read in the background; the current one is shown once its branch is in.
+    connect(m_dirModel, &QFileSystemModel::directoryLoaded, this, [this] {
+        m_dirs->scrollTo(m_dirs->currentIndex(), QAbstractItemView::PositionAtCenter);
+    });
     connect(m_files, &QListWidget::itemClicked, this, &FrmBackground::fileClicked);
     connect(choose, &QPushButton::clicked, this, &FrmBackground::choose);
     connect(close, &QPushButton::clicked, this, &QDialog::reject);

@@ -55,6 +55,7 @@ FrmCalendar::FrmCalendar(AppContext &context, const QDate &today, QWidget *paren
     m_grid->horizontalHeaderItem(0)->setForeground(QColor(200, 0, 0));
     m_grid->horizontalHeaderItem(6)->setForeground(QColor(0, 0, 200));
     m_grid->verticalHeader()->hide();
+    m_grid->horizontalHeader()->setHighlightSections(false);
     m_grid->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_grid->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_grid->horizontalHeader()->setDefaultSectionSize(kCellWidth);

@@ -13,10 +13,9 @@ FrmInfo::FrmInfo(const QString &text, QWidget *parent)
     m_text->setObjectName(QStringLiteral("spname"));
     m_text->setAlignment(Qt::AlignCenter);
     m_text->setMinimumSize(300, 60);
-    m_text->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    m_text->setLineWidth(2);
     m_text->setStyleSheet(QStringLiteral("QLabel { background: rgb(255, 255, 225); "
                                          "color: rgb(0, 0, 128); font-weight: bold; "
+                                         "border: 2px solid rgb(5, 126, 128); "
                                          "padding: 8px 20px; }"));
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);

@@ -25,10 +25,12 @@ FrmInitMsg::FrmInitMsg(AppContext &context, const QString &programFolder, QWidge
     picture->setObjectName(QStringLiteral("Picture1"));
     picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     picture->setAlignment(Qt::AlignCenter);
-    picture->setMinimumSize(480, 300);
     const QPixmap image(QDir(programFolder).filePath(QStringLiteral("Image/SoftwareInfoMsg.jpg")));
     if (!image.isNull())
         picture->setPixmap(image);
+    const int frame = 2 * picture->frameWidth();
+    picture->setFixedSize(image.isNull() ? QSize(480 + frame, 300 + frame)
+                                         : image.size() + QSize(frame, frame));
 
     m_noMsg->setObjectName(QStringLiteral("Check1"));
     auto *close = new QPushButton(QStringLiteral("닫기(&C)"), this);

@@ -6,6 +6,7 @@
 #include "FrmBackground.h"
 #include "FrmCalendar.h"
 #include "FrmInitMsg.h"
+#include "FrmMsgBackUp.h"
 #include "FrmPasswordChange.h"
 #include "FrmStart.h"
 #include "MainMenu.h"
@@ -24,7 +25,9 @@
 #include <QLabel>
 #include <QLocale>
 #include <QMdiSubWindow>
+#include <QScreen>
 #include <QStatusBar>
+#include <QToolBar>
 
 namespace {
 
@@ -63,13 +66,13 @@ FrmMain::FrmMain(AppContext &context, ProcessLauncher &launcher, QWidget *parent
     setWindowTitle(AppInfo::mainWindowTitle());
     setContextMenuPolicy(Qt::NoContextMenu);
     setCentralWidget(m_area);
-    resize(kWidthTwips / kTwipsPerPixel, kHeightTwips / kTwipsPerPixel);
 
     m_actions = MainMenu::build(this);
     // No used-car site is known to us; the entry is not offered.
     m_actions.value(QStringLiteral("mnuJung"))->setVisible(false);
     buildStatusBar();
     installOwnScreens();
+    placeWindow();
 
     m_hooks.login = [this] {
         FrmStart login(m_context, this);
@@ -86,6 +89,11 @@ FrmMain::FrmMain(AppContext &context, ProcessLauncher &launcher, QWidget *parent
         shop.exec();
     };
     m_hooks.now = [] { return QDateTime::currentDateTime(); };
+    m_backup.setChoiceDialog([this] {
+        FrmMsgBackUp dialog(this);
+        dialog.exec();
+        return dialog.choice();
+    });
 
     Session &session = m_context.session;
     session.helpLineSink = [this](const QString &text) { m_help->setText(text); };
@@ -105,10 +113,10 @@ void FrmMain::buildStatusBar()
     m_help = panel(this, QStringLiteral("spStatus"), 0);
     m_help->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
     m_help->setText(kInitialHelp);
-    m_date = panel(this, QStringLiteral("cmddate"), 120);
-    m_weekday = panel(this, QStringLiteral("lblWeekday"), 60);
-    m_time = panel(this, QStringLiteral("spTime"), 100);
-    m_workDate = panel(this, QStringLiteral("sp작업일자"), 90);
+    m_date = panel(this, QStringLiteral("cmddate"), 0);
+    m_weekday = panel(this, QStringLiteral("lblWeekday"), 0);
+    m_time = panel(this, QStringLiteral("spTime"), 0);
+    m_workDate = panel(this, QStringLiteral("sp작업일자"), 0);
     m_shopName = panel(this, QStringLiteral("sp사용자"), 160);
     m_shopName->setStyleSheet(QStringLiteral("QLabel#sp사용자 { background: rgb(234, 233, 233); "
                                              "color: rgb(87, 159, 174); font-weight: bold; "
@@ -141,6 +149,25 @@ void FrmMain::installOwnScreens()
     setCommand(QStringLiteral("mnuDataManagerAS"), [this] { runBackup(BackupTool::AfterSales); });
     setCommand(QStringLiteral("mnuDataManagerDN"), [this] { runRestore(); });
     setCommand(QStringLiteral("mnuExit"), [this] { close(); });
+}
+
+void FrmMain::placeWindow()
+{
+    // The documented size filled the screens of its day; where the screen allows, the window
+    // is widened so that the whole toolbar shows.
+    QSize size(kWidthTwips / kTwipsPerPixel, kHeightTwips / kTwipsPerPixel);
+    if (const auto *toolbar = findChild<QToolBar *>(QStringLiteral("tbrMenu")))
+        size.setWidth(qMax(size.width(), toolbar->sizeHint().width() + 16));
+    int statusWidth = 24;
+    for (QLabel *label : {m_help, m_date, m_weekday, m_time, m_workDate, m_shopName}) {
+        label->ensurePolished();
+        statusWidth += label->sizeHint().width() + 8;
+    }
+    size.setWidth(qMax(size.width(), statusWidth));
+    if (const QScreen *screen = this->screen())
+        size = size.boundedTo(screen->availableGeometry().size());
+    move(0, 0);
+    resize(size);
 }
 
 void FrmMain::setProgramFolder(const QString &folder)
@@ -186,8 +213,8 @@ bool FrmMain::start()
 
     const QDateTime now = m_hooks.now();
     session.workDate = DateText(now.date());
-    move(0, 0);
     fillStatus(now);
+    placeWindow(); // after the panels are filled: their texts decide the width
     loadChosenBackground();
 
     if (!m_context.stores.openBase(prompter))
@@ -286,7 +313,9 @@ QWidget *FrmMain::openScreen(const QString &menuName)
                                                               | Qt::WindowMinimizeButtonHint
                                                               | Qt::WindowCloseButtonHint);
     sub->setAttribute(Qt::WA_DeleteOnClose);
-    sub->setWindowIcon(QIcon(QPixmap(1, 1)));
+    QPixmap noIcon(1, 1);
+    noIcon.fill(Qt::transparent);
+    sub->setWindowIcon(QIcon(noIcon));
     sub->setOption(QMdiSubWindow::RubberBandResize);
     // A dialog ends by hiding itself; its window in the work area goes with it.
     if (auto *dialog = qobject_cast<QDialog *>(screen))
@@ -295,14 +324,15 @@ QWidget *FrmMain::openScreen(const QString &menuName)
     m_open.insert(menuName, sub);
 
     sub->adjustSize();
+    const QSize room = m_area->viewport()->size();
+    QPoint at((room.width() - sub->width()) / 2, (room.height() - sub->height()) / 2);
     const QVariant placeAt = screen->property("placeAt");
-    if (placeAt.isValid()) {
-        sub->move(placeAt.toPoint());
-    } else {
-        const QSize room = m_area->viewport()->size();
-        sub->move(qMax(0, (room.width() - sub->width()) / 2),
-                  qMax(0, (room.height() - sub->height()) / 2));
-    }
+    if (placeAt.isValid())
+        at = placeAt.toPoint();
+    // Moved in where the work area is too small for the documented place.
+    at.setX(qMax(0, qMin(at.x(), room.width() - sub->width())));
+    at.setY(qMax(0, qMin(at.y(), room.height() - sub->height())));
+    sub->move(at);
     sub->show();
     m_area->setActiveSubWindow(sub);
     return screen;

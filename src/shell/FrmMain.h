@@ -69,6 +69,7 @@ protected:
 
 private:
     void buildStatusBar();
+    void placeWindow();
     void installOwnScreens();
     void fillStatus(const QDateTime &now);
     void showStatus();

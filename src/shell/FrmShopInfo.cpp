@@ -114,7 +114,7 @@ FrmShopInfo::FrmShopInfo(AppContext &context, QWidget *parent)
     load();
     m_fields.first()->setFocus();
     m_context.session.setHelpLine(QStringLiteral(
-            "도움말 =  F1 : 다음 항목 (우편번호에서 F1 : 주소검색)  Enter : 다음 항목"));
+            "도움말 =  F1 : 다음 항목  우편번호에서 F1 : 주소검색"));
 }
 
 void FrmShopInfo::load()

@@ -66,10 +66,6 @@ bool ShopInfoService::save(const QStringList &fields, int rowCode)
     Database &db = m_context.stores.base();
     QStringList values = fields;
     values.resize(kFieldCount);
-    for (QString &value : values) {
-        if (value.isNull())
-            value = QLatin1String("");
-    }
 
     Transaction transaction(db);
     bool ok = true;

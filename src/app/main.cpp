@@ -32,12 +32,11 @@ int main(int argc, char *argv[])
     Session session;
     session.paths = DataPaths::fromRoot(DataPaths::defaultRoot());
     QtPrompter prompter;
-    prompter.setNoticeHandler([](const QString &text) {
-        FrmInfo::showNotice(text, QApplication::activeWindow());
-    });
+    prompter.setNoticeHandler(
+            [](const QString &text) { FrmInfo::showNotice(text, QApplication::activeWindow()); });
     Settings settings;
     Stores stores(session.paths);
-    AppContext context{session, prompter, settings, stores};
+    AppContext context {session, prompter, settings, stores};
     QtProcessLauncher launcher;
 
     FrmMain mainWindow(context, launcher);

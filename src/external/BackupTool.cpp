@@ -29,8 +29,7 @@ BackupTool::BackupTool(AppContext &context, ProcessLauncher &launcher)
     : m_context(context)
     , m_launcher(launcher)
     , m_programFolder(AppInfo::programFolder())
-{
-}
+{ }
 
 QString BackupTool::modeName(int mode)
 {
@@ -95,8 +94,8 @@ bool BackupTool::ExecRestore(int mode, const QString &keepWindow)
     if (m_context.session.backupStarted)
         return false;
     const QString text = QStringLiteral("안전한 복구를 위하여 현재 사용중인 ")
-            + m_context.session.applicationTitle + QStringLiteral(" 프로그램을 종료합니다.")
-            + kCrLf + QStringLiteral("계속하시겠습니까?");
+            + m_context.session.applicationTitle + QStringLiteral(" 프로그램을 종료합니다.") + kCrLf
+            + QStringLiteral("계속하시겠습니까?");
     if (!AskYesNo(m_context.prompter, text, QStringLiteral("데이터 내려받기")))
         return false;
     if (!keepWindow.isEmpty()) {

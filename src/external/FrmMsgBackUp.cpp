@@ -43,14 +43,14 @@ QString FrmMsgBackUp::messageText()
 {
     const QString indent(4, QLatin1Char(' '));
     const QStringList lines = {
-        QString(),
-        QString(),
-        indent + QStringLiteral("                         [데이터 백업]"),
-        QString(),
-        indent + QStringLiteral("※프로그램의 안전한 사용을 위하여 현재까지 작업한"),
-        indent + QStringLiteral("데이터를 보관하세요."),
-        QString(),
-        indent + QStringLiteral("데이터 문제 발생시 보관한 파일로 복구가 가능합니다."),
+            QString(),
+            QString(),
+            indent + QStringLiteral("                         [데이터 백업]"),
+            QString(),
+            indent + QStringLiteral("※프로그램의 안전한 사용을 위하여 현재까지 작업한"),
+            indent + QStringLiteral("데이터를 보관하세요."),
+            QString(),
+            indent + QStringLiteral("데이터 문제 발생시 보관한 파일로 복구가 가능합니다."),
     };
     return lines.join(QStringLiteral("\r\n"));
 }

@@ -97,9 +97,8 @@ FrmBackground::FrmBackground(AppContext &context, ApplyBackground apply, QWidget
     setTabOrder(choose, close);
 
     connect(m_drives, &QComboBox::activated, this, &FrmBackground::driveChanged);
-    connect(m_dirs, &QTreeView::clicked, this, [this](const QModelIndex &index) {
-        setFolder(m_dirModel->filePath(index));
-    });
+    connect(m_dirs, &QTreeView::clicked, this,
+            [this](const QModelIndex &index) { setFolder(m_dirModel->filePath(index)); });
     // Folders are read in the background; the current one is shown once its branch is in.
     connect(m_dirModel, &QFileSystemModel::directoryLoaded, this, [this] {
         m_dirs->scrollTo(m_dirs->currentIndex(), QAbstractItemView::PositionAtCenter);
@@ -171,8 +170,8 @@ void FrmBackground::fileClicked()
     if (image.isNull())
         return;
     m_previewed = path;
-    m_preview->setPixmap(QPixmap::fromImage(
-            image.scaled(kPreviewSize - QSize(4, 4), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    m_preview->setPixmap(QPixmap::fromImage(image.scaled(
+            kPreviewSize - QSize(4, 4), Qt::KeepAspectRatio, Qt::SmoothTransformation)));
 }
 
 void FrmBackground::choose()

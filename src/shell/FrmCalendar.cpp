@@ -47,9 +47,8 @@ FrmCalendar::FrmCalendar(AppContext &context, const QDate &today, QWidget *paren
     m_months->setCurrentIndex(m_today.month() - 1);
     m_filling = false;
 
-    const QStringList weekdays = {QStringLiteral("일"), QStringLiteral("월"),
-                                  QStringLiteral("화"), QStringLiteral("수"),
-                                  QStringLiteral("목"), QStringLiteral("금"),
+    const QStringList weekdays = {QStringLiteral("일"), QStringLiteral("월"), QStringLiteral("화"),
+                                  QStringLiteral("수"), QStringLiteral("목"), QStringLiteral("금"),
                                   QStringLiteral("토")};
     m_grid->setHorizontalHeaderLabels(weekdays);
     m_grid->horizontalHeaderItem(0)->setForeground(QColor(200, 0, 0));

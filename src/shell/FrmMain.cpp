@@ -88,7 +88,9 @@ FrmMain::FrmMain(AppContext &context, ProcessLauncher &launcher, QWidget *parent
         shop.setAddressLookup(m_addressLookup);
         shop.exec();
     };
-    m_hooks.now = [] { return QDateTime::currentDateTime(); };
+    m_hooks.now = [] {
+        return QDateTime::currentDateTime();
+    };
     m_backup.setChoiceDialog([this] {
         FrmMsgBackUp dialog(this);
         dialog.exec();
@@ -96,8 +98,12 @@ FrmMain::FrmMain(AppContext &context, ProcessLauncher &launcher, QWidget *parent
     });
 
     Session &session = m_context.session;
-    session.helpLineSink = [this](const QString &text) { m_help->setText(text); };
-    session.statusSink = [this] { showStatus(); };
+    session.helpLineSink = [this](const QString &text) {
+        m_help->setText(text);
+    };
+    session.statusSink = [this] {
+        showStatus();
+    };
 }
 
 FrmMain::~FrmMain()
@@ -142,8 +148,8 @@ void FrmMain::installOwnScreens()
         return password;
     });
     setScreen(QStringLiteral("mnu배경화면"), [this](AppContext &context) -> QWidget * {
-        return new FrmBackground(context,
-                                 [this](const QString &path) { return setBackgroundPicture(path); });
+        return new FrmBackground(
+                context, [this](const QString &path) { return setBackgroundPicture(path); });
     });
     setCommand(QStringLiteral("mnu자료백업"), [this] { runBackup(BackupTool::Disk); });
     setCommand(QStringLiteral("mnuDataManagerAS"), [this] { runBackup(BackupTool::AfterSales); });
@@ -308,10 +314,10 @@ QWidget *FrmMain::openScreen(const QString &menuName)
     if (!screen)
         return nullptr;
     screen->setAttribute(Qt::WA_DeleteOnClose);
-    QMdiSubWindow *sub = m_area->addSubWindow(screen, Qt::SubWindow | Qt::WindowTitleHint
-                                                              | Qt::WindowSystemMenuHint
-                                                              | Qt::WindowMinimizeButtonHint
-                                                              | Qt::WindowCloseButtonHint);
+    QMdiSubWindow *sub = m_area->addSubWindow(
+            screen,
+            Qt::SubWindow | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     sub->setAttribute(Qt::WA_DeleteOnClose);
     QPixmap noIcon(1, 1);
     noIcon.fill(Qt::transparent);

@@ -34,8 +34,8 @@ public:
     // The modal steps of the start-up, replaceable so that tests can answer them.
     struct Hooks
     {
-        std::function<bool()> login;          // true when the login was accepted
-        std::function<void()> notice;         // the notice window FrmInitMsg
+        std::function<bool()> login; // true when the login was accepted
+        std::function<void()> notice; // the notice window FrmInitMsg
         std::function<void()> shopInformation; // the shop record while it is missing
         std::function<QDateTime()> now;
     };

@@ -27,9 +27,9 @@ struct FieldLook
 
 // Labels as the shop knows them; lengths as the columns hold them.
 const FieldLook kFields[ShopInfoService::kFieldCount] = {
-        {"업   체   명", 50, 260}, {"사업자번호", 50, 160}, {"대 표 자 명", 50, 160},
-        {"업         태", 50, 260}, {"업         종", 50, 260}, {"전 화 번 호", 50, 160},
-        {"팩 스 번 호", 50, 160},   {"우 편 번 호", 50, 100}, {"주         소", 100, 380},
+        {"업   체   명", 50, 260},   {"사업자번호", 50, 160},    {"대 표 자 명", 50, 160},
+        {"업         태", 50, 260},  {"업         종", 50, 260}, {"전 화 번 호", 50, 160},
+        {"팩 스 번 호", 50, 160},    {"우 편 번 호", 50, 100},   {"주         소", 100, 380},
         {"정비업등록번호", 30, 260},
 };
 
@@ -99,7 +99,7 @@ FrmShopInfo::FrmShopInfo(AppContext &context, QWidget *parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     QWidget *previous = m_fields.first();
-    for (QWidget *next : std::initializer_list<QWidget *>{
+    for (QWidget *next : std::initializer_list<QWidget *> {
                  m_fields.at(1), m_fields.at(2), m_fields.at(3), m_fields.at(4), m_fields.at(5),
                  m_fields.at(6), m_fields.at(7), m_fields.at(8), m_fields.at(9), m_new, m_save,
                  m_close}) {
@@ -113,8 +113,8 @@ FrmShopInfo::FrmShopInfo(AppContext &context, QWidget *parent)
 
     load();
     m_fields.first()->setFocus();
-    m_context.session.setHelpLine(QStringLiteral(
-            "도움말 =  F1 : 다음 항목  우편번호에서 F1 : 주소검색"));
+    m_context.session.setHelpLine(
+            QStringLiteral("도움말 =  F1 : 다음 항목  우편번호에서 F1 : 주소검색"));
 }
 
 void FrmShopInfo::load()
@@ -182,8 +182,7 @@ void FrmShopInfo::searchAddress()
 
 bool FrmShopInfo::eventFilter(QObject *watched, QEvent *event)
 {
-    if (event->type() == QEvent::KeyPress
-        && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F1) {
+    if (event->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(event)->key() == Qt::Key_F1) {
         const int index = m_fields.indexOf(qobject_cast<QLineEdit *>(watched));
         if (index == PostalCode) {
             searchAddress();

@@ -19,8 +19,8 @@ public:
     // The address list for a postal search with several matches. It reads
     // Session::addressSearchText and fills postalCode and address with the chosen row;
     // false when nothing was chosen.
-    using AddressLookup =
-            std::function<bool(AppContext &context, QString &postalCode, QString &address)>;
+    using AddressLookup
+            = std::function<bool(AppContext &context, QString &postalCode, QString &address)>;
 
     explicit FrmShopInfo(AppContext &context, QWidget *parent = nullptr);
 

@@ -62,15 +62,24 @@ struct ToolRow
 };
 
 const ToolRow kToolbar[MainMenu::kToolbarPositions] = {
-        {"정비등록", "mnu정비내역"},  {"정비조회", "mnu정비내역조회"},
-        {nullptr, nullptr},           {"달력보기", "mnu작업일자"},
-        {"사용자등록", "mnu사용자등록"}, {"기초자료", "mnu기타자료"},
-        {nullptr, nullptr},           {"정비목록", "mnu정비부품"},
-        {"부품단가", "mnu참조부품"},  {"안내장", "mnu안내장"},
-        {nullptr, nullptr},           {"보험변경", "mnu보험검사변경"},
-        {"보험조회", "mnu보험검사조회"}, {nullptr, nullptr},
-        {"스케줄", "mnuSchedule"},    {"문자/팩스", "mnuSMS"},
-        {"자료보관", "mnu자료백업"},  {"종  료", "mnuExit"},
+        {"정비등록", "mnu정비내역"},
+        {"정비조회", "mnu정비내역조회"},
+        {nullptr, nullptr},
+        {"달력보기", "mnu작업일자"},
+        {"사용자등록", "mnu사용자등록"},
+        {"기초자료", "mnu기타자료"},
+        {nullptr, nullptr},
+        {"정비목록", "mnu정비부품"},
+        {"부품단가", "mnu참조부품"},
+        {"안내장", "mnu안내장"},
+        {nullptr, nullptr},
+        {"보험변경", "mnu보험검사변경"},
+        {"보험조회", "mnu보험검사조회"},
+        {nullptr, nullptr},
+        {"스케줄", "mnuSchedule"},
+        {"문자/팩스", "mnuSMS"},
+        {"자료보관", "mnu자료백업"},
+        {"종  료", "mnuExit"},
 };
 
 } // namespace

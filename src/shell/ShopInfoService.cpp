@@ -21,15 +21,15 @@ QString withSpace(const QVariant &part)
 
 ShopInfoService::ShopInfoService(AppContext &context)
     : m_context(context)
-{
-}
+{ }
 
 QStringList ShopInfoService::columns()
 {
-    return {QStringLiteral("사용자명"), QStringLiteral("사업자번호"), QStringLiteral("대표자명"),
-            QStringLiteral("업태"),     QStringLiteral("업종"),       QStringLiteral("전화번호"),
-            QStringLiteral("팩스번호"), QStringLiteral("우편번호"),   QStringLiteral("주소"),
-            QStringLiteral("정비업등록번호")};
+    return {QStringLiteral("사용자명"), QStringLiteral("사업자번호"),
+            QStringLiteral("대표자명"), QStringLiteral("업태"),
+            QStringLiteral("업종"),     QStringLiteral("전화번호"),
+            QStringLiteral("팩스번호"), QStringLiteral("우편번호"),
+            QStringLiteral("주소"),     QStringLiteral("정비업등록번호")};
 }
 
 bool ShopInfoService::open()
@@ -39,8 +39,8 @@ bool ShopInfoService::open()
 
 bool ShopInfoService::isEmpty()
 {
-    const QVariant count = m_context.stores.base().scalar(
-            QStringLiteral("select count(*) from 사용자등록"));
+    const QVariant count
+            = m_context.stores.base().scalar(QStringLiteral("select count(*) from 사용자등록"));
     return count.toInt() == 0;
 }
 
@@ -78,17 +78,13 @@ bool ShopInfoService::save(const QStringList &fields, int rowCode)
         for (const QString &value : values)
             params << value;
         params << kRowCode;
-        ok = db.exec(QStringLiteral("update 사용자등록 set ") + assignments.join(QStringLiteral(", "))
+        ok = db.exec(QStringLiteral("update 사용자등록 set ")
+                             + assignments.join(QStringLiteral(", "))
                              + QStringLiteral(" where 코드 = ?"),
                      params);
         // The row may have gone meanwhile; what was typed is then kept as the new row.
-        if (ok
-            && db.scalar(QStringLiteral("select count(*) from 사용자등록 where 코드 = ?"),
-                         {kRowCode})
-                               .toInt()
-                       == 0) {
+        if (ok && rowCount(kRowCode) == 0)
             ok = replaceRow(values);
-        }
     } else {
         ok = replaceRow(values);
     }
@@ -101,16 +97,24 @@ bool ShopInfoService::save(const QStringList &fields, int rowCode)
     return ok;
 }
 
+int ShopInfoService::rowCount(int code)
+{
+    return m_context.stores.base()
+            .scalar(QStringLiteral("select count(*) from 사용자등록 where 코드 = ?"), {code})
+            .toInt();
+}
+
 bool ShopInfoService::replaceRow(const QStringList &fields)
 {
     Database &db = m_context.stores.base();
     if (!db.exec(QStringLiteral("delete from 사용자등록")))
         return false;
     const QStringList names = columns();
-    QVariantList params{kRowCode};
+    QVariantList params {kRowCode};
     for (const QString &value : fields)
         params << value;
-    return db.exec(QStringLiteral("insert into 사용자등록 (코드, ") + names.join(QStringLiteral(", "))
+    return db.exec(QStringLiteral("insert into 사용자등록 (코드, ")
+                           + names.join(QStringLiteral(", "))
                            + QStringLiteral(") values (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"),
                    params);
 }
@@ -129,10 +133,10 @@ QList<ShopInfoService::Postal> ShopInfoService::searchAddress(const QString &typ
         return found;
     }
     for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
-        found << Postal{rows.text(QStringLiteral("우편번호")),
-                        withSpace(rows.value(QStringLiteral("시도")))
-                                + withSpace(rows.value(QStringLiteral("구군")))
-                                + withSpace(rows.value(QStringLiteral("동면")))};
+        found << Postal {rows.text(QStringLiteral("우편번호")),
+                         withSpace(rows.value(QStringLiteral("시도")))
+                                 + withSpace(rows.value(QStringLiteral("구군")))
+                                 + withSpace(rows.value(QStringLiteral("동면")))};
     }
     return found;
 }

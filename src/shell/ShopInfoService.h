@@ -13,7 +13,7 @@ class ShopInfoService
 public:
     static constexpr int kFieldCount = 10;
     static constexpr int kRowCode = 9999; // the code the row is kept under
-    static constexpr int kNoRow = 9998;   // what the screen holds when no row was loaded
+    static constexpr int kNoRow = 9998; // what the screen holds when no row was loaded
 
     struct Postal
     {
@@ -42,6 +42,7 @@ public:
 
 private:
     bool replaceRow(const QStringList &fields);
+    int rowCount(int code);
 
     AppContext &m_context;
 };

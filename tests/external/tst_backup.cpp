@@ -44,8 +44,8 @@ void TestBackup::backupModes_data()
     QTest::addColumn<QString>("title");
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("disk") << 0 << "데이터 백업(하드)" << QStringList();
-    QTest::newRow("server") << 1 << "데이터 백업(서버)" << QStringList{"SERVERUP"};
-    QTest::newRow("after-sales") << 2 << "데이터 백업(AS)" << QStringList{"AS"};
+    QTest::newRow("server") << 1 << "데이터 백업(서버)" << QStringList {"SERVERUP"};
+    QTest::newRow("after-sales") << 2 << "데이터 백업(AS)" << QStringList {"AS"};
 }
 
 void TestBackup::backupModes()
@@ -65,8 +65,9 @@ void TestBackup::backupModes()
     const auto &question = shop.prompter().shown().first();
     QCOMPARE(question.kind, ScriptedPrompter::Kind::Question);
     QCOMPARE(question.title, title);
-    QCOMPARE(question.text, QStringLiteral("안전한 백업을 위하여 현재 사용중인 Torvik 프로그램을 "
-                                           "종료합니다.\r\n계속하시겠습니까?"));
+    QCOMPARE(question.text,
+             QStringLiteral("안전한 백업을 위하여 현재 사용중인 Torvik 프로그램을 "
+                            "종료합니다.\r\n계속하시겠습니까?"));
     QCOMPARE(launcher.starts().size(), 1);
     QCOMPARE(launcher.starts().first().program, shop.root() + "/데이터압축.EXE");
     QCOMPARE(launcher.starts().first().arguments, arguments);
@@ -78,7 +79,7 @@ void TestBackup::restoreModes_data()
     QTest::addColumn<int>("mode");
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("0") << 0 << QStringList();
-    QTest::newRow("1 unzips") << 1 << QStringList{"UNZIP"};
+    QTest::newRow("1 unzips") << 1 << QStringList {"UNZIP"};
     QTest::newRow("2") << 2 << QStringList();
 }
 
@@ -94,7 +95,7 @@ void TestBackup::restoreModes()
 
     shop.prompter().answerYes();
     QVERIFY(tool.ExecRestore(mode, QString()));
-    QCOMPARE(shop.prompter().titles(), QStringList{"데이터 내려받기"});
+    QCOMPARE(shop.prompter().titles(), QStringList {"데이터 내려받기"});
     QCOMPARE(shop.prompter().texts().first(),
              QStringLiteral("안전한 복구를 위하여 현재 사용중인 Torvik 프로그램을 종료합니다.\r\n"
                             "계속하시겠습니까?"));
@@ -128,7 +129,7 @@ void TestBackup::quietBackupAsksNothing()
 
     QVERIFY(tool.ExecBackUp(BackupTool::Server, true, QString()));
     QVERIFY(shop.prompter().shown().isEmpty());
-    QCOMPARE(launcher.starts().first().arguments, QStringList{"SERVERUP"});
+    QCOMPARE(launcher.starts().first().arguments, QStringList {"SERVERUP"});
 }
 
 void TestBackup::onceStartedNothingStartsAgain()
@@ -179,8 +180,8 @@ void TestBackup::refusedStartKeepsProgramRunning()
     QVERIFY(!tool.ExecBackUp(BackupTool::Disk, true, QString()));
     QVERIFY(!shop.session().backupStarted);
     QCOMPARE(shop.prompter().texts(),
-             QStringList{"Error 75 (실행 권한이 없습니다) in procedure ExecBackUp of Module "
-                         "mdlBackUp"});
+             QStringList {"Error 75 (실행 권한이 없습니다) in procedure ExecBackUp of Module "
+                          "mdlBackUp"});
 }
 
 void TestBackup::keepWindowClosesTheOthers()
@@ -197,7 +198,7 @@ void TestBackup::keepWindowClosesTheOthers()
     QVERIFY(kept.isEmpty());
     shop.session().backupStarted = false;
     QVERIFY(tool.ExecBackUp(BackupTool::Disk, true, QStringLiteral("frm주화면")));
-    QCOMPARE(kept, QStringList{"frm주화면"});
+    QCOMPARE(kept, QStringList {"frm주화면"});
 }
 
 void TestBackup::autoAnswers_data()
@@ -206,7 +207,7 @@ void TestBackup::autoAnswers_data()
     QTest::addColumn<bool>("closes");
     QTest::addColumn<int>("starts");
     QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("서버백업") << 0 << true << 1 << QStringList{"SERVERUP"};
+    QTest::newRow("서버백업") << 0 << true << 1 << QStringList {"SERVERUP"};
     QTest::newRow("하드백업") << 1 << true << 1 << QStringList();
     QTest::newRow("종료") << 2 << true << 0 << QStringList();
     QTest::newRow("취소") << 3 << false << 0 << QStringList();
@@ -275,11 +276,11 @@ void TestBackup::dialogTextAndButtons()
     FrmMsgBackUp dialog;
     QCOMPARE(dialog.objectName(), QStringLiteral("frmMsgBackUp"));
     QCOMPARE(dialog.windowTitle(), QStringLiteral("데이터 백업"));
-    const QString expected = QStringLiteral(
-            "\r\n\r\n                             [데이터 백업]\r\n\r\n"
-            "    ※프로그램의 안전한 사용을 위하여 현재까지 작업한\r\n"
-            "    데이터를 보관하세요.\r\n\r\n"
-            "    데이터 문제 발생시 보관한 파일로 복구가 가능합니다.");
+    const QString expected
+            = QStringLiteral("\r\n\r\n                             [데이터 백업]\r\n\r\n"
+                             "    ※프로그램의 안전한 사용을 위하여 현재까지 작업한\r\n"
+                             "    데이터를 보관하세요.\r\n\r\n"
+                             "    데이터 문제 발생시 보관한 파일로 복구가 가능합니다.");
     QCOMPARE(FrmMsgBackUp::messageText(), expected);
     auto *text = dialog.findChild<QPlainTextEdit *>(QStringLiteral("Text1"));
     QVERIFY(text);

@@ -135,7 +135,9 @@ void TestCalendar::pickedDayBecomesWorkDate()
     Calendar c(shop, kToday);
     QCOMPARE(shop.session().workDate, QStringLiteral("2005.12.31"));
     int changes = 0;
-    shop.session().statusSink = [&changes] { ++changes; };
+    shop.session().statusSink = [&changes] {
+        ++changes;
+    };
     c.window.showMonth(2005, 3);
     // 1 March 2005 is a Tuesday: the 7th is the Monday of the second row.
     QCOMPARE(c.window.cellText(1, 1), QStringLiteral("7"));
@@ -196,8 +198,8 @@ void TestCalendar::escapeAsks()
     c.window.showMonth(2005, 3);
     yes ? shop.prompter().answerYes() : shop.prompter().answerNo();
     QTest::keyClick(c.grid, Qt::Key_Escape);
-    QCOMPARE(shop.prompter().texts(), QStringList{"작업일자 선택을 종료하시겠습니까?"});
-    QCOMPARE(shop.prompter().titles(), QStringList{"나가기"});
+    QCOMPARE(shop.prompter().texts(), QStringList {"작업일자 선택을 종료하시겠습니까?"});
+    QCOMPARE(shop.prompter().titles(), QStringList {"나가기"});
     QCOMPARE(c.window.isVisible(), !yes);
     QCOMPARE(shop.session().workDate, QStringLiteral("2005.12.31"));
 }

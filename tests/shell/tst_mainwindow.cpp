@@ -26,8 +26,8 @@ namespace {
 // The main window with its modal start-up steps answered by the test.
 struct Main
 {
-    explicit Main(TestShop &shop, const QDateTime &now = QDateTime(QDate(2005, 12, 31),
-                                                                   QTime(15, 4)))
+    explicit Main(TestShop &shop,
+                  const QDateTime &now = QDateTime(QDate(2005, 12, 31), QTime(15, 4)))
         : shop(shop)
         , window(shop.context(), launcher)
     {
@@ -38,13 +38,17 @@ struct Main
             this->shop.session().loginSucceeded = loginAccepted;
             return loginAccepted;
         };
-        hooks.notice = [this] { ++notices; };
+        hooks.notice = [this] {
+            ++notices;
+        };
         hooks.shopInformation = [this] {
             ++shopForms;
             if (onShopForm)
                 onShopForm();
         };
-        hooks.now = [now] { return now; };
+        hooks.now = [now] {
+            return now;
+        };
         window.backup().setChoiceDialog([this] {
             ++backupDialogs;
             return backupAnswer;
@@ -188,14 +192,20 @@ void TestMainWindow::statusBar_data()
     QTest::addColumn<QString>("time");
     QTest::addColumn<QString>("workDate");
     QTest::newRow("afternoon of the last day of 2005")
-            << QDateTime(QDate(2005, 12, 31), QTime(15, 4)) << "2005년 12월 31일" << "토요일"
-            << "오후 03시 04분" << "2005.12.31";
+            << QDateTime(QDate(2005, 12, 31), QTime(15, 4)) << "2005년 12월 31일"
+            << "토요일"
+            << "오후 03시 04분"
+            << "2005.12.31";
     QTest::newRow("morning of a new year")
-            << QDateTime(QDate(2006, 1, 1), QTime(9, 30)) << "2006년 01월 01일" << "일요일"
-            << "오전 09시 30분" << "2006.01.01";
-    QTest::newRow("leap day, noon") << QDateTime(QDate(2004, 2, 29), QTime(12, 0))
-                                    << "2004년 02월 29일" << "일요일" << "오후 12시 00분"
-                                    << "2004.02.29";
+            << QDateTime(QDate(2006, 1, 1), QTime(9, 30)) << "2006년 01월 01일"
+            << "일요일"
+            << "오전 09시 30분"
+            << "2006.01.01";
+    QTest::newRow("leap day, noon")
+            << QDateTime(QDate(2004, 2, 29), QTime(12, 0)) << "2004년 02월 29일"
+            << "일요일"
+            << "오후 12시 00분"
+            << "2004.02.29";
 }
 
 void TestMainWindow::statusBar()
@@ -283,8 +293,8 @@ void TestMainWindow::chosenBackground()
         QVERIFY(shop.prompter().shown().isEmpty());
     } else {
         QCOMPARE(shop.prompter().texts(),
-                 QStringList{"바탕화면으로 지정된 " + path + " 화일이 없거나 손상되었습니다!"});
-        QCOMPARE(shop.prompter().titles(), QStringList{"바탕화면 없슴"});
+                 QStringList {"바탕화면으로 지정된 " + path + " 화일이 없거나 손상되었습니다!"});
+        QCOMPARE(shop.prompter().titles(), QStringList {"바탕화면 없슴"});
         QCOMPARE(shop.prompter().shown().first().icon, MsgIcon::Critical);
     }
 }
@@ -379,9 +389,9 @@ void TestMainWindow::menuEntries()
     QCOMPARE(seen, expected);
 
     // Only the entries whose screen or action exists work; the rest wait for theirs.
-    const QStringList working = {"mnu작업일자",      "mnu사용자등록",   "mnu비밀",
-                                 "mnu배경화면",      "mnu자료백업",     "mnuDataManagerDN",
-                                 "mnuDataManagerAS", "mnuExit"};
+    const QStringList working
+            = {"mnu작업일자", "mnu사용자등록",    "mnu비밀",          "mnu배경화면",
+               "mnu자료백업", "mnuDataManagerDN", "mnuDataManagerAS", "mnuExit"};
     for (const QString &line : expected) {
         const QString name = line.trimmed().section('|', 0, 0);
         const QAction *action = m.window.menuAction(name);
@@ -399,15 +409,28 @@ void TestMainWindow::toolbarPositions()
     Main m(shop);
     auto *toolbar = m.window.findChild<QToolBar *>(QStringLiteral("tbrMenu"));
     QVERIFY(toolbar);
-    const QStringList captions = {"정비등록", "정비조회", "-",        "달력보기", "사용자등록",
-                                  "기초자료", "-",        "정비목록", "부품단가", "안내장",
-                                  "-",        "보험변경", "보험조회", "-",        "스케줄",
-                                  "문자/팩스", "자료보관", "종  료"};
-    const QStringList entries = {"mnu정비내역", "mnu정비내역조회", "", "mnu작업일자",
-                                 "mnu사용자등록", "mnu기타자료", "", "mnu정비부품",
-                                 "mnu참조부품", "mnu안내장", "", "mnu보험검사변경",
-                                 "mnu보험검사조회", "", "mnuSchedule", "mnuSMS",
-                                 "mnu자료백업", "mnuExit"};
+    const QStringList captions
+            = {"정비등록", "정비조회", "-",        "달력보기",  "사용자등록", "기초자료",
+               "-",        "정비목록", "부품단가", "안내장",    "-",          "보험변경",
+               "보험조회", "-",        "스케줄",   "문자/팩스", "자료보관",   "종  료"};
+    const QStringList entries = {"mnu정비내역",
+                                 "mnu정비내역조회",
+                                 "",
+                                 "mnu작업일자",
+                                 "mnu사용자등록",
+                                 "mnu기타자료",
+                                 "",
+                                 "mnu정비부품",
+                                 "mnu참조부품",
+                                 "mnu안내장",
+                                 "",
+                                 "mnu보험검사변경",
+                                 "mnu보험검사조회",
+                                 "",
+                                 "mnuSchedule",
+                                 "mnuSMS",
+                                 "mnu자료백업",
+                                 "mnuExit"};
     const auto actions = toolbar->actions();
     QCOMPARE(actions.size(), 18);
     for (int i = 0; i < 18; ++i) {
@@ -513,8 +536,7 @@ void TestMainWindow::calendarSetsTheWorkDatePanel()
     auto *grid = calendar->findChild<QTableWidget *>(QStringLiteral("Sp달력"));
     QCOMPARE(calendar->cellText(1, 1), QStringLiteral("7"));
     grid->setCurrentCell(1, 1);
-    QTest::mouseClick(calendar->findChild<QPushButton *>(QStringLiteral("cmdok")),
-                      Qt::LeftButton);
+    QTest::mouseClick(calendar->findChild<QPushButton *>(QStringLiteral("cmdok")), Qt::LeftButton);
     QCOMPARE(shop.session().workDate, QStringLiteral("2005.03.07"));
     QCOMPARE(m.panel("sp작업일자"), QStringLiteral("2005.03.07"));
     QTRY_COMPARE(m.subWindows().size(), 0);
@@ -530,8 +552,7 @@ void TestMainWindow::shopNameFollowsTheShopScreen()
     auto *form = qobject_cast<FrmShopInfo *>(m.subWindows().first()->widget());
     QVERIFY(form);
     // Its documented place, moved up where the work area is too low for it.
-    QVERIFY(m.window.workArea()->viewport()->rect().contains(
-            m.subWindows().first()->geometry()));
+    QVERIFY(m.window.workArea()->viewport()->rect().contains(m.subWindows().first()->geometry()));
     form->field(0)->selectAll();
     typeText(form->field(0), "민국카센터");
     form->save();
@@ -543,10 +564,10 @@ void TestMainWindow::closing_data()
     QTest::addColumn<int>("answer");
     QTest::addColumn<bool>("closes");
     QTest::addColumn<QStringList>("started"); // arguments, "-" for none
-    QTest::newRow("서버백업") << 0 << true << QStringList{"SERVERUP"};
-    QTest::newRow("하드백업") << 1 << true << QStringList{};
-    QTest::newRow("종료") << 2 << true << QStringList{"-"};
-    QTest::newRow("취소") << 3 << false << QStringList{"-"};
+    QTest::newRow("서버백업") << 0 << true << QStringList {"SERVERUP"};
+    QTest::newRow("하드백업") << 1 << true << QStringList {};
+    QTest::newRow("종료") << 2 << true << QStringList {"-"};
+    QTest::newRow("취소") << 3 << false << QStringList {"-"};
 }
 
 void TestMainWindow::closing()
@@ -567,8 +588,8 @@ void TestMainWindow::closing()
     QCOMPARE(m.window.close(), closes);
     QCOMPARE(m.backupDialogs, 1);
     QCOMPARE(m.window.isVisible(), !closes);
-    QCOMPARE(shop.session().backupStarted, started != QStringList{"-"});
-    if (started == QStringList{"-"}) {
+    QCOMPARE(shop.session().backupStarted, started != QStringList {"-"});
+    if (started == QStringList {"-"}) {
         QVERIFY(m.launcher.starts().isEmpty());
     } else {
         QCOMPARE(m.launcher.starts().size(), 1);
@@ -601,9 +622,12 @@ void TestMainWindow::menuBackupEndsTheProgram_data()
     QTest::addColumn<QString>("entry");
     QTest::addColumn<QString>("title");
     QTest::addColumn<QStringList>("arguments");
-    QTest::newRow("backup") << "mnu자료백업" << "데이터 백업(하드)" << QStringList{};
-    QTest::newRow("A/S") << "mnuDataManagerAS" << "데이터 백업(AS)" << QStringList{"AS"};
-    QTest::newRow("restore") << "mnuDataManagerDN" << "데이터 내려받기" << QStringList{"UNZIP"};
+    QTest::newRow("backup") << "mnu자료백업"
+                            << "데이터 백업(하드)" << QStringList {};
+    QTest::newRow("A/S") << "mnuDataManagerAS"
+                         << "데이터 백업(AS)" << QStringList {"AS"};
+    QTest::newRow("restore") << "mnuDataManagerDN"
+                             << "데이터 내려받기" << QStringList {"UNZIP"};
 }
 
 void TestMainWindow::menuBackupEndsTheProgram()
@@ -624,7 +648,7 @@ void TestMainWindow::menuBackupEndsTheProgram()
 
     shop.prompter().answerYes();
     m.window.menuAction(entry)->trigger();
-    QCOMPARE(shop.prompter().titles(), (QStringList{title, title}));
+    QCOMPARE(shop.prompter().titles(), (QStringList {title, title}));
     QCOMPARE(m.launcher.starts().size(), 1);
     QCOMPARE(m.launcher.starts().first().program, m.folder.path() + "/데이터압축.EXE");
     QCOMPARE(m.launcher.starts().first().arguments, arguments);

@@ -9,7 +9,7 @@
 
 namespace {
 
-const QStringList kColumns = {"사용자명", "사업자번호", "대표자명", "업태",    "업종",
+const QStringList kColumns = {"사용자명", "사업자번호", "대표자명", "업태", "업종",
                               "전화번호", "팩스번호",   "우편번호", "주소", "정비업등록번호"};
 
 struct Screen
@@ -41,11 +41,10 @@ QList<QStringList> rows(TestShop &shop)
 {
     QList<QStringList> out;
     Cursor c;
-    if (!OpenQuery(shop.prompter(), shop.base(), c,
-                   "select * from 사용자등록 order by rowid"))
+    if (!OpenQuery(shop.prompter(), shop.base(), c, "select * from 사용자등록 order by rowid"))
         return out;
     for (c.moveFirst(); !c.eof(); c.moveNext()) {
-        QStringList row{c.text("코드")};
+        QStringList row {c.text("코드")};
         for (const QString &column : kColumns) {
             const QVariant v = c.value(column);
             row << (v.isNull() ? QStringLiteral("<null>") : v.toString());
@@ -83,6 +82,7 @@ private slots:
     void f1MovesOn_data();
     void f1MovesOn();
     void f1InPostalCodeContinuesTheAddress();
+    void enterWalksTheFieldsInOrder();
 };
 
 void TestShopInfo::emptyTableOpensBlank()
@@ -107,8 +107,8 @@ void TestShopInfo::storedRowIsLoaded()
                              "'123-45-67890', '김대한', '서비스', '자동차정비', '02-123-4567', "
                              "'02-123-4568', '135-080', '서울 강남구 역삼동 1')"));
     Screen s(shop);
-    const QStringList expected = {"대한카센터", "123-45-67890", "김대한",   "서비스",
-                                  "자동차정비", "02-123-4567",  "02-123-4568", "135-080",
+    const QStringList expected = {"대한카센터",           "123-45-67890", "김대한",      "서비스",
+                                  "자동차정비",           "02-123-4567",  "02-123-4568", "135-080",
                                   "서울 강남구 역삼동 1", "제2005-1호"};
     for (int i = 0; i < 10; ++i)
         QCOMPARE(s.field(i)->text(), expected.at(i));
@@ -131,11 +131,12 @@ void TestShopInfo::saveTwiceLeavesOneRow()
 
     const QList<QStringList> stored = rows(shop);
     QCOMPARE(stored.size(), 1);
-    QCOMPARE(stored.first(), (QStringList{"9999", "대한카센터", "", "김대한", "", "",
-                                          "02-123-4567", "", "", "", ""}));
+    QCOMPARE(stored.first(),
+             (QStringList {"9999", "대한카센터", "", "김대한", "", "", "02-123-4567", "", "", "",
+                           ""}));
     QCOMPARE(shop.session().shopName, QStringLiteral("대한카센터"));
-    QCOMPARE(shop.prompter().texts(), (QStringList{"사용자정보가 저장되었습니다....",
-                                                   "사용자정보가 저장되었습니다...."}));
+    QCOMPARE(shop.prompter().texts(),
+             (QStringList {"사용자정보가 저장되었습니다....", "사용자정보가 저장되었습니다...."}));
     QCOMPARE(shop.prompter().shown().first().kind, ScriptedPrompter::Kind::Notice);
 }
 
@@ -164,7 +165,7 @@ void TestShopInfo::rowGoneMeanwhileIsWrittenAgain()
     s.type(0, "대한카센터");
     QTest::mouseClick(s.button("cmd저장"), Qt::LeftButton);
     QCOMPARE(rows(shop).size(), 1);
-    QCOMPARE(rows(shop).first().mid(0, 2), (QStringList{"9999", "대한카센터"}));
+    QCOMPARE(rows(shop).first().mid(0, 2), (QStringList {"9999", "대한카센터"}));
 }
 
 void TestShopInfo::onlyTheNameStoresEmptyTexts()
@@ -173,8 +174,8 @@ void TestShopInfo::onlyTheNameStoresEmptyTexts()
     Screen s(shop);
     s.type(0, "대한카센터");
     QTest::mouseClick(s.button("cmd저장"), Qt::LeftButton);
-    QCOMPARE(rows(shop), (QList<QStringList>{
-                                 {"9999", "대한카센터", "", "", "", "", "", "", "", "", ""}}));
+    QCOMPARE(rows(shop),
+             (QList<QStringList> {{"9999", "대한카센터", "", "", "", "", "", "", "", "", ""}}));
 }
 
 void TestShopInfo::nameIsRequired()
@@ -183,7 +184,7 @@ void TestShopInfo::nameIsRequired()
     Screen s(shop);
     s.type(2, "김대한");
     QTest::mouseClick(s.button("cmd저장"), Qt::LeftButton);
-    QCOMPARE(shop.prompter().texts(), QStringList{"업체명을 입력하여 주십시오."});
+    QCOMPARE(shop.prompter().texts(), QStringList {"업체명을 입력하여 주십시오."});
     QVERIFY(rows(shop).isEmpty());
     QCOMPARE(s.field(2)->text(), QStringLiteral("김대한"));
 }
@@ -222,12 +223,18 @@ void TestShopInfo::addressSearch_data()
     QTest::addColumn<QString>("postal");
     QTest::addColumn<QString>("address");
     QTest::addColumn<int>("lookups");
-    QTest::newRow("one match") << " 역삼 " << true << "135-080" << "서울 강남구 역삼동 " << 0;
-    QTest::newRow("missing part left out") << "세종" << true << "339-700" << "세종리 " << 0;
-    QTest::newRow("several: the list") << "삼성" << true << "999-999" << "고른 주소 " << 1;
-    QTest::newRow("several without the list") << "삼성" << false << "삼성" << "그대로" << 0;
-    QTest::newRow("none") << "없는동" << true << "없는동" << "그대로" << 0;
-    QTest::newRow("typed wildcard is literal") << "%" << true << "%" << "그대로" << 0;
+    QTest::newRow("one match") << " 역삼 " << true << "135-080"
+                               << "서울 강남구 역삼동 " << 0;
+    QTest::newRow("missing part left out") << "세종" << true << "339-700"
+                                           << "세종리 " << 0;
+    QTest::newRow("several: the list") << "삼성" << true << "999-999"
+                                       << "고른 주소 " << 1;
+    QTest::newRow("several without the list") << "삼성" << false << "삼성"
+                                              << "그대로" << 0;
+    QTest::newRow("none") << "없는동" << true << "없는동"
+                          << "그대로" << 0;
+    QTest::newRow("typed wildcard is literal") << "%" << true << "%"
+                                               << "그대로" << 0;
 }
 
 void TestShopInfo::addressSearch()
@@ -298,6 +305,26 @@ void TestShopInfo::f1InPostalCodeContinuesTheAddress()
     QCOMPARE(s.field(8)->text(), QStringLiteral("서울 강남구 역삼동 123-4"));
     QCOMPARE(s.field(7)->text(), QStringLiteral("135-080"));
     QVERIFY(s.button("cmd저장")->isEnabled());
+}
+
+void TestShopInfo::enterWalksTheFieldsInOrder()
+{
+    TestShop shop;
+    Screen s(shop);
+    s.field(0)->setFocus();
+    QStringList visited;
+    for (int i = 0; i < 12; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+        visited << QApplication::focusWidget()->objectName();
+        if (visited.last() == QStringLiteral("cmd신규"))
+            break;
+    }
+    QCOMPARE(visited,
+             (QStringList {"Text1_1", "Text1_2", "Text1_3", "Text1_4", "Text1_5", "Text1_6",
+                           "Text1_7", "Text1_8", "Text1_9", "cmd신규"}));
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    // The save button is off until something changes: Tab passes it.
+    QCOMPARE(QApplication::focusWidget()->objectName(), QStringLiteral("Cmd취소"));
 }
 
 QTEST_MAIN(TestShopInfo)

@@ -161,7 +161,7 @@ void TestSmallWindows::backgroundListsPictures()
     QStringList listed;
     for (int i = 0; i < files->count(); ++i)
         listed << files->item(i)->text();
-    QCOMPARE(listed, (QStringList{"a.jpg", "b.jpg", "c.bmp"}));
+    QCOMPARE(listed, (QStringList {"a.jpg", "b.jpg", "c.bmp"}));
 
     QVERIFY(chooser.clickFile("a.jpg"));
     QCOMPARE(chooser.previewedFile(), shop.root() + "/a.jpg");
@@ -185,10 +185,10 @@ void TestSmallWindows::backgroundChosen()
     chooser.setFolder(folder);
     QVERIFY(chooser.clickFile("배경.jpg"));
     QTest::mouseClick(chooser.findChild<QPushButton *>(QStringLiteral("vaBtn1")), Qt::LeftButton);
-    QCOMPARE(applied, QStringList{folder + "/배경.jpg"});
+    QCOMPARE(applied, QStringList {folder + "/배경.jpg"});
     QCOMPARE(shop.settings().backgroundPicture(), QDir::toNativeSeparators(folder + "/배경.jpg"));
-    QCOMPARE(shop.prompter().texts(), QStringList{"바탕화면이 변경되었습니다!"});
-    QCOMPARE(shop.prompter().titles(), QStringList{"변경완료"});
+    QCOMPARE(shop.prompter().texts(), QStringList {"바탕화면이 변경되었습니다!"});
+    QCOMPARE(shop.prompter().titles(), QStringList {"변경완료"});
 }
 
 void TestSmallWindows::backgroundWithoutPicture()
@@ -213,7 +213,7 @@ void TestSmallWindows::backgroundThatCannotBeShown()
     QVERIFY(chooser.clickFile("a.jpg"));
     QTest::mouseClick(chooser.findChild<QPushButton *>(QStringLiteral("vaBtn1")), Qt::LeftButton);
     QCOMPARE(shop.settings().backgroundPicture(), QString());
-    QCOMPARE(shop.prompter().titles(), QStringList{"바탕화면 없슴"});
+    QCOMPARE(shop.prompter().titles(), QStringList {"바탕화면 없슴"});
     QCOMPARE(shop.prompter().shown().first().icon, MsgIcon::Critical);
 }
 

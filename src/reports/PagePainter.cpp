@@ -27,6 +27,30 @@ QFont PagePainter::deviceFont(const ReportFontSpec &spec)
     return f;
 }
 
+// Word by word: the blank glyph of the Korean fonts carries no text in a PDF, so a text
+// drawn in one piece would copy and search without its blanks; separate words are read
+// with the blanks between them.
+void PagePainter::drawWords(const QFontMetricsF &metrics, QPointF at, const QString &text)
+{
+    if (!text.contains(QLatin1Char(' '))) {
+        m_painter.drawText(at, text);
+        return;
+    }
+    qsizetype start = 0;
+    while (start < text.size()) {
+        while (start < text.size() && text.at(start) == QLatin1Char(' '))
+            ++start;
+        if (start >= text.size())
+            break;
+        qsizetype end = text.indexOf(QLatin1Char(' '), start);
+        if (end < 0)
+            end = text.size();
+        const double offset = metrics.horizontalAdvance(text.left(start));
+        m_painter.drawText(QPointF(at.x() + offset, at.y()), text.mid(start, end - start));
+        start = end;
+    }
+}
+
 void PagePainter::paint(const ReportPage &page)
 {
     const double s = m_scale;
@@ -87,7 +111,7 @@ void PagePainter::paint(const ReportPage &page)
                 m_painter.save();
                 m_painter.setClipRect(r.adjusted(0, -r.height(), 0, r.height()));
             }
-            m_painter.drawText(QPointF(x, baseline), item.text);
+            drawWords(metrics, QPointF(x, baseline), item.text);
             if (clip)
                 m_painter.restore();
             break;

@@ -2,6 +2,9 @@
 
 #include <QFont>
 #include <QHash>
+#include <QPointF>
+
+class QFontMetricsF;
 
 class QPainter;
 struct ReportPage;
@@ -19,6 +22,7 @@ public:
 
 private:
     QFont deviceFont(const ReportFontSpec &spec);
+    void drawWords(const QFontMetricsF &metrics, QPointF at, const QString &text);
 
     QPainter &m_painter;
     double m_scale;

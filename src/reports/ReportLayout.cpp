@@ -81,14 +81,20 @@ ReportLayout::PreparedBand ReportLayout::prepare(const Band &band, const ReportC
                 if (item.overflow == ReportTemplate::Overflow::Wrap && !prepared.text.isEmpty()) {
                     const double width = item.rect.width() - 2 * item.padding;
                     prepared.lines = m_measure.wrap(item.font, prepared.text, width);
-                    const double needed = prepared.lines.size() * m_measure.lineHeight(item.font);
-                    p.height = qMax(p.height, item.rect.top() + qMax(needed, item.rect.height()));
+                    p.height = qMax(p.height, item.rect.top() + wrappedHeight(item, prepared.lines));
                 }
             }
         }
         p.items << prepared;
     }
     return p;
+}
+
+// Wrapped lines keep the space above and below that one line has in the item's box.
+double ReportLayout::wrappedHeight(const Item &item, const QStringList &lines) const
+{
+    const double lineHeight = m_measure.lineHeight(item.font);
+    return lines.size() * lineHeight + qMax(0.0, item.rect.height() - lineHeight);
 }
 
 bool ReportLayout::fits(double height) const
@@ -191,13 +197,12 @@ void ReportLayout::emitItem(int pageIndex, const Item &item, const QString &text
     }
     const double lineHeight = m_measure.lineHeight(item.font);
     const double total = lines.size() * lineHeight;
+    const double height = qMax(inner.height(), wrappedHeight(item, lines));
     double top = inner.top();
-    if (total < inner.height()) {
-        if (item.align & Qt::AlignBottom)
-            top = inner.bottom() - total;
-        else if (item.align & Qt::AlignVCenter)
-            top = inner.top() + (inner.height() - total) / 2;
-    }
+    if (item.align & Qt::AlignBottom)
+        top = inner.top() + height - total;
+    else if (item.align & Qt::AlignVCenter)
+        top = inner.top() + (height - total) / 2;
     for (int i = 0; i < lines.size(); ++i) {
         if (lines.at(i).isEmpty())
             continue;

@@ -72,6 +72,7 @@ private:
     void emitItem(int page, const Item &item, const QString &text, const QStringList &lines,
                   QPointF origin, double grow, double bandHeight);
     void emitText(ReportPage &page, const Item &item, const QString &text, QRectF rect);
+    double wrappedHeight(const Item &item, const QStringList &lines) const;
     bool fits(double height) const;
     bool pageHasBody() const;
     void newPage(bool first);

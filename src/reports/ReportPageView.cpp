@@ -14,15 +14,15 @@ ReportPageView::ReportPageView(QWidget *parent)
 {
     setObjectName(QStringLiteral("pageView"));
     setAutoFillBackground(false);
-    setSizePolicy(QSizePolicy::Fixed, QSizePolicy::Fixed);
+    setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
 }
 
 void ReportPageView::setModel(const PageModel *model)
 {
     m_model = model;
     m_page = 0;
+    setMinimumSize(sizeHint());
     updateGeometry();
-    resize(sizeHint());
     update();
 }
 
@@ -37,8 +37,9 @@ void ReportPageView::setPage(int page)
 void ReportPageView::setZoom(double zoom)
 {
     m_zoom = qBound(0.1, zoom, 8.0);
+    // The scroll area makes the view at least as large as the page, larger to fill itself.
+    setMinimumSize(sizeHint());
     updateGeometry();
-    resize(sizeHint());
     update();
 }
 
@@ -85,7 +86,8 @@ void ReportPageView::paintEvent(QPaintEvent *)
     if (!m_model || m_model->pages.isEmpty())
         return;
     const QSizeF page = pageSizePixels();
-    const QRectF sheet(qMax(double(kMargin), (width() - page.width()) / 2), kMargin, page.width(),
+    const QRectF sheet(qMax(double(kMargin), (width() - page.width()) / 2),
+                       qMax(double(kMargin), (height() - page.height()) / 2), page.width(),
                        page.height());
     painter.fillRect(sheet.translated(3, 3), QColor(80, 80, 80));
     painter.fillRect(sheet, Qt::white);

@@ -92,8 +92,7 @@ ReportPreview::ReportPreview(const PageModel &model, Prompter &prompter, int cop
     m_scroll = new QScrollArea(this);
     m_scroll->setObjectName(QStringLiteral("scrollPage"));
     m_scroll->setWidget(m_view);
-    m_scroll->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
-    m_scroll->setBackgroundRole(QPalette::Dark);
+    m_scroll->setWidgetResizable(true);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(bar);

@@ -93,7 +93,8 @@ int writeSamples(const QString &folder)
     const Sample samples[] = {
             {"report-parts-price-list.pdf", QStringLiteral("C:\\voz\\RPT\\정비부품.RPT"),
              QStringLiteral("{정비부품.부품명} <> ''"), QString()},
-            {"report-reference-price-list.pdf", QStringLiteral("C:\\voz\\RPT\\부품가격표리스트.RPT"),
+            {"report-reference-price-list.pdf",
+             QStringLiteral("C:\\voz\\RPT\\부품가격표리스트.RPT"),
              QStringLiteral("{참조부품.부품명} <> ''"), QString()},
             {"report-customer-list.pdf", QStringLiteral("C:\\voz\\RPT\\고객현황.RPT"),
              QStringLiteral("{고객.고객명} like '*'"), QStringLiteral("+{고객.고객명}")},

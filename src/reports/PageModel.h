@@ -18,13 +18,13 @@ struct PageItem
 {
     enum Kind { Text, Line, Box };
     Kind kind = Text;
-    QRectF rect;          // text: the line's box; box: the box
+    QRectF rect; // text: the line's box; box: the box
     QLineF line;
     QString text;
     ReportFontSpec font;
     Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;
     QColor color = Qt::black;
-    QColor fill;          // box: invalid for none
+    QColor fill; // box: invalid for none
     double lineWidth = 0; // line and box border; 0 for none
 };
 

@@ -10,8 +10,7 @@
 PagePainter::PagePainter(QPainter &painter, double pixelsPerMm)
     : m_painter(painter)
     , m_scale(pixelsPerMm)
-{
-}
+{ }
 
 QFont PagePainter::deviceFont(const ReportFontSpec &spec)
 {

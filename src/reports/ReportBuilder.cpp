@@ -17,8 +17,7 @@
 
 ReportBuilder::ReportBuilder(AppContext &context)
     : m_context(context)
-{
-}
+{ }
 
 QString ReportBuilder::storeOfDataFile(const QString &path)
 {
@@ -79,15 +78,17 @@ bool ReportBuilder::build(const ReportRequest &request, ReportError &error)
 
     for (const QString &file : request.dataFiles) {
         if (!file.trimmed().isEmpty() && storeOfDataFile(file).isEmpty()) {
-            error.set(ReportError::DataFile, QStringLiteral("알 수 없는 자료 화일입니다: %1").arg(file));
+            error.set(ReportError::DataFile,
+                      QStringLiteral("알 수 없는 자료 화일입니다: %1").arg(file));
             return false;
         }
     }
 
     const SelectionFormula selection = SelectionFormula::parse(request.selection);
     if (!selection.isValid()) {
-        error.set(ReportError::Selection, QStringLiteral("선택 조건을 읽을 수 없습니다: %1\n%2")
-                                                  .arg(selection.error(), request.selection));
+        error.set(ReportError::Selection,
+                  QStringLiteral("선택 조건을 읽을 수 없습니다: %1\n%2")
+                          .arg(selection.error(), request.selection));
         return false;
     }
     QList<SortField> sort;

@@ -13,14 +13,14 @@ class RunningTotals;
 struct ReportContext
 {
     const ReportRows *rows = nullptr;
-    int row = -1;        // current record; -1 when there is none
-    int scopeBegin = 0;  // aggregates run over [scopeBegin, scopeEnd)
+    int row = -1; // current record; -1 when there is none
+    int scopeBegin = 0; // aggregates run over [scopeBegin, scopeEnd)
     int scopeEnd = 0;
-    int page = 0;        // 1-based
+    int page = 0; // 1-based
     int pages = 0;
     const QHash<QString, QString> *formulas = nullptr; // lower-case name -> value
-    const QHash<QString, QVariant> *shop = nullptr;    // lower-case column -> value
-    QString today;       // "yyyy.mm.dd" when printed
+    const QHash<QString, QVariant> *shop = nullptr; // lower-case column -> value
+    QString today; // "yyyy.mm.dd" when printed
     QString workDate;
     RunningTotals *running = nullptr;
 };

@@ -30,8 +30,7 @@ struct TableInfo
 ReportData::ReportData(Stores &stores, Prompter &prompter)
     : m_stores(stores)
     , m_prompter(prompter)
-{
-}
+{ }
 
 Database *ReportData::storeFor(const ReportTemplate &report, ReportError &error)
 {
@@ -84,7 +83,8 @@ bool ReportData::load(const ReportTemplate &report, const SelectionFormula &sele
         const auto it = tables.constFind(f.table.toLower());
         if (it == tables.constEnd()) {
             error.set(number,
-                      QStringLiteral("%1의 %2: 양식 %3이(가) 읽지 않는 테이블입니다 (읽는 테이블: %4).")
+                      QStringLiteral(
+                              "%1의 %2: 양식 %3이(가) 읽지 않는 테이블입니다 (읽는 테이블: %4).")
                               .arg(where, f.display(), report.name,
                                    report.tables().join(QStringLiteral(", "))));
             return false;
@@ -116,7 +116,7 @@ bool ReportData::load(const ReportTemplate &report, const SelectionFormula &sele
             }
             continue;
         }
-        if (!check(f, QStringLiteral("양식"), ReportError::TemplateInvalid))
+        if (!check(f, QStringLiteral("양식 %1").arg(report.name), ReportError::TemplateInvalid))
             return false;
         use(f);
     }
@@ -141,7 +141,8 @@ bool ReportData::load(const ReportTemplate &report, const SelectionFormula &sele
         }
     }
     if (columns.isEmpty())
-        columns << ReportField{report.from, tables.value(report.from.toLower()).columns.begin().value()};
+        columns << ReportField {report.from,
+                                tables.value(report.from.toLower()).columns.begin().value()};
 
     QStringList select;
     for (const ReportField &f : columns)
@@ -155,9 +156,8 @@ bool ReportData::load(const ReportTemplate &report, const SelectionFormula &sele
     for (const ReportTemplate::Join &j : report.joins) {
         const QString with = j.with.isEmpty() ? report.from : j.with;
         sql += (j.inner ? QStringLiteral(" INNER JOIN ") : QStringLiteral(" LEFT JOIN "))
-                + source(j.table) + QStringLiteral(" ON ")
-                + quoted(ReportField{j.table, j.column}) + QStringLiteral(" = ")
-                + quoted(ReportField{with, j.column});
+                + source(j.table) + QStringLiteral(" ON ") + quoted(ReportField {j.table, j.column})
+                + QStringLiteral(" = ") + quoted(ReportField {with, j.column});
     }
     QStringList conditions;
     QVariantList values;
@@ -181,7 +181,8 @@ bool ReportData::load(const ReportTemplate &report, const SelectionFormula &sele
     auto query = db->query(sql, values);
     if (!query) {
         error.set(ReportError::Data,
-                  QStringLiteral("양식 %1의 자료를 읽을 수 없습니다: %2").arg(report.name, db->lastError()));
+                  QStringLiteral("양식 %1의 자료를 읽을 수 없습니다: %2")
+                          .arg(report.name, db->lastError()));
         return false;
     }
     rows = ReportRows();

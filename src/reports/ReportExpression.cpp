@@ -16,9 +16,9 @@ struct ReportExpression::Node
 
     Kind kind = Number;
     double number = 0;
-    QString text;         // text value, formula name
+    QString text; // text value, formula name
     ReportField field;
-    int special = 0;      // SpecialKind or AggregateKind
+    int special = 0; // SpecialKind or AggregateKind
     QChar op;
     std::shared_ptr<const Node> left;
     std::shared_ptr<const Node> right;
@@ -39,8 +39,7 @@ class Parser
 public:
     explicit Parser(const QString &s)
         : m_s(s)
-    {
-    }
+    { }
 
     NodePtr run(QString *error)
     {
@@ -152,7 +151,8 @@ private:
             n->kind = Node::Number;
             n->number = m_s.mid(start, m_i - start).toDouble(&ok);
             if (!ok)
-                return fail(QStringLiteral("숫자가 잘못되었습니다: %1").arg(m_s.mid(start, m_i - start)));
+                return fail(QStringLiteral("숫자가 잘못되었습니다: %1")
+                                    .arg(m_s.mid(start, m_i - start)));
             return n;
         }
         if (c == QLatin1Char('\'')) {
@@ -205,7 +205,7 @@ private:
             if (column.isEmpty())
                 return fail(QStringLiteral("'%1.' 뒤에 열 이름이 없습니다").arg(name));
             n->kind = Node::Field;
-            n->field = ReportField{name, column};
+            n->field = ReportField {name, column};
             return n;
         }
         if (at(QLatin1Char('(')))
@@ -297,7 +297,7 @@ QVariant aggregateValue(const Node &n, const ReportContext &ctx)
             at.row = r;
             return ReportFormat::toNumber(evaluateNode(*n.left, at)).value_or(0.0);
         };
-        RunningTotals::Entry e = ctx.running ? ctx.running->get(&n) : RunningTotals::Entry{};
+        RunningTotals::Entry e = ctx.running ? ctx.running->get(&n) : RunningTotals::Entry {};
         if (e.row == ctx.row)
             return numberValue(e.sum);
         if (e.row == ctx.row - 1) {
@@ -456,7 +456,8 @@ bool ReportExpression::usesPages() const
     bool found = false;
     walk(m_root, [&](const Node &n) {
         found = found
-                || (n.kind == Node::Special && (n.special == Node::Pages || n.special == Node::Page));
+                || (n.kind == Node::Special
+                    && (n.special == Node::Pages || n.special == Node::Page));
     });
     return found;
 }

@@ -6,7 +6,7 @@ std::optional<ReportField> ReportField::parse(const QString &text)
     const qsizetype dot = t.indexOf(QLatin1Char('.'));
     if (dot <= 0 || dot == t.size() - 1)
         return std::nullopt;
-    ReportField f{t.left(dot).trimmed(), t.mid(dot + 1).trimmed()};
+    ReportField f {t.left(dot).trimmed(), t.mid(dot + 1).trimmed()};
     if (f.table.isEmpty() || f.column.isEmpty())
         return std::nullopt;
     for (const QString &part : {f.table, f.column}) {

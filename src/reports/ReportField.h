@@ -12,7 +12,10 @@ struct ReportField
 
     // Lower-case "table.column", the key rows are looked up by.
     QString key() const { return (table + QLatin1Char('.') + column).toLower(); }
-    QString display() const { return QLatin1Char('{') + table + QLatin1Char('.') + column + QLatin1Char('}'); }
+    QString display() const
+    {
+        return QLatin1Char('{') + table + QLatin1Char('.') + column + QLatin1Char('}');
+    }
     bool operator==(const ReportField &other) const { return key() == other.key(); }
 
     // Reads "table.column" (surrounding blanks allowed); nullopt when either part is missing.

@@ -24,8 +24,7 @@ ReportLayout::ReportLayout(const ReportTemplate &report, const ReportRows &rows,
     : m_report(report)
     , m_rows(rows)
     , m_measure(measure)
-{
-}
+{ }
 
 ReportContext ReportLayout::context(int row, int scopeBegin, int scopeEnd)
 {
@@ -81,7 +80,8 @@ ReportLayout::PreparedBand ReportLayout::prepare(const Band &band, const ReportC
                 if (item.overflow == ReportTemplate::Overflow::Wrap && !prepared.text.isEmpty()) {
                     const double width = item.rect.width() - 2 * item.padding;
                     prepared.lines = m_measure.wrap(item.font, prepared.text, width);
-                    p.height = qMax(p.height, item.rect.top() + wrappedHeight(item, prepared.lines));
+                    p.height
+                            = qMax(p.height, item.rect.top() + wrappedHeight(item, prepared.lines));
                 }
             }
         }
@@ -120,7 +120,7 @@ void ReportLayout::place(const PreparedBand &band)
         if (p.deferred) {
             ReportContext c = band.context;
             c.page = page + 1;
-            m_deferred << Deferred{page, p.item, c, origin, grow, band.band->height};
+            m_deferred << Deferred {page, p.item, c, origin, grow, band.band->height};
             continue;
         }
         QString text = p.text;
@@ -227,7 +227,8 @@ void ReportLayout::emitText(ReportPage &page, const Item &item, const QString &v
     ReportFontSpec font = item.font;
     const double width = m_measure.width(font, text);
     if (width > rect.width() + kEpsilon) {
-        const bool shrink = item.overflow == ReportTemplate::Overflow::Shrink || looksLikeNumber(text);
+        const bool shrink
+                = item.overflow == ReportTemplate::Overflow::Shrink || looksLikeNumber(text);
         if (shrink) {
             // Shrink to fit, down to half the size; past that, cut.
             font.size = qMax(item.font.size / 2, font.size * rect.width() / width * 0.995);
@@ -272,8 +273,8 @@ void ReportLayout::newPage(bool first)
         const auto &group = m_report.groups.at(level);
         if (group.repeatHeader && group.header.present && m_groupStart.at(level) >= 0) {
             const int row = qMax(m_currentRow, m_groupStart.at(level));
-            place(prepare(group.header,
-                          context(row, m_groupStart.at(level), m_groupEnd.at(level)), false));
+            place(prepare(group.header, context(row, m_groupStart.at(level), m_groupEnd.at(level)),
+                          false));
         }
     }
     m_bodyTop = m_y;
@@ -375,9 +376,9 @@ void ReportLayout::finish()
         for (const Band *band : {&m_report.pageHeader, &m_report.pageFooter}) {
             if (!band->present)
                 continue;
-            ReportContext c = context(band == &m_report.pageHeader ? row
-                                              : (info.lastRow >= 0 ? info.lastRow : row),
-                                      begin, end);
+            ReportContext c = context(
+                    band == &m_report.pageHeader ? row : (info.lastRow >= 0 ? info.lastRow : row),
+                    begin, end);
             c.page = p + 1;
             c.pages = pages;
             const double y = band == &m_report.pageHeader ? info.headerY : footerY;
@@ -388,7 +389,8 @@ void ReportLayout::finish()
                 if (item.kind == ReportTemplate::ItemKind::Text) {
                     text = item.text.evaluate(c, item.format);
                     if (item.overflow == ReportTemplate::Overflow::Wrap)
-                        lines = m_measure.wrap(item.font, text, item.rect.width() - 2 * item.padding);
+                        lines = m_measure.wrap(item.font, text,
+                                               item.rect.width() - 2 * item.padding);
                 }
                 emitItem(p, item, text, lines, origin, 0, band->height);
             }

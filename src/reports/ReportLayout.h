@@ -95,7 +95,7 @@ private:
     QList<Deferred> m_deferred;
     QHash<const Item *, QString> m_lastShown; // suppressRepeated, per page
     RunningTotals m_running;
-    QList<int> m_groupStart;                  // per level: first row of the open group, -1
+    QList<int> m_groupStart; // per level: first row of the open group, -1
     QList<int> m_groupEnd;
     double m_y = 0;
     double m_bodyTop = 0;

@@ -66,7 +66,8 @@ QString ReportMeasure::fit(const ReportFontSpec &font, const QString &text, doub
 QStringList ReportMeasure::wrap(const ReportFontSpec &font, const QString &text, double width) const
 {
     QStringList lines;
-    const QStringList paragraphs = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
+    const QStringList paragraphs = QString(text)
+                                           .replace(QStringLiteral("\r\n"), QStringLiteral("\n"))
                                            .split(QLatin1Char('\n'));
     for (const QString &paragraph : paragraphs) {
         QString rest = paragraph;

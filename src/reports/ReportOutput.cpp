@@ -34,7 +34,8 @@ bool ReportOutput::writePdf(const PageModel &model, const QString &path, QString
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
         if (error)
-            *error = QStringLiteral("PDF 화일을 만들 수 없습니다: %1 (%2)").arg(path, file.errorString());
+            *error = QStringLiteral("PDF 화일을 만들 수 없습니다: %1 (%2)")
+                             .arg(path, file.errorString());
         return false;
     }
     bool ok = false;
@@ -57,7 +58,8 @@ bool ReportOutput::writePdf(const PageModel &model, const QString &path, QString
     }
     if (!file.commit()) {
         if (error)
-            *error = QStringLiteral("PDF 화일을 쓸 수 없습니다: %1 (%2)").arg(path, file.errorString());
+            *error = QStringLiteral("PDF 화일을 쓸 수 없습니다: %1 (%2)")
+                             .arg(path, file.errorString());
         return false;
     }
     return true;

@@ -68,9 +68,9 @@ ReportPreview::ReportPreview(const PageModel &model, Prompter &prompter, int cop
     m_zoom->setToolTip(QStringLiteral("배율 (Ctrl + / Ctrl -)"));
 
     auto *print = button(QStringLiteral("인쇄(&P)"), "cmdPrint", QStringLiteral("프린터로 인쇄"));
-    auto *pdf = button(QStringLiteral("PDF 저장(&S)"), "cmdPdf",
-                       QStringLiteral("PDF 화일로 저장"));
-    auto *close = button(QStringLiteral("닫기(&X)"), "cmdClose", QStringLiteral("미리보기 닫기 (Esc)"));
+    auto *pdf = button(QStringLiteral("PDF 저장(&S)"), "cmdPdf", QStringLiteral("PDF 화일로 저장"));
+    auto *close
+            = button(QStringLiteral("닫기(&X)"), "cmdClose", QStringLiteral("미리보기 닫기 (Esc)"));
 
     auto *bar = new QHBoxLayout;
     bar->addWidget(m_first);
@@ -245,7 +245,8 @@ void ReportPreview::savePdf()
     QString name = m_model.title.isEmpty() ? QStringLiteral("보고서") : m_model.title;
     name.replace(QRegularExpression(QStringLiteral("[\\\\/:*?\"<>|]")), QStringLiteral("_"));
     QString path = QFileDialog::getSaveFileName(this, QStringLiteral("PDF로 저장"),
-                                                folder + QLatin1Char('/') + name + QStringLiteral(".pdf"),
+                                                folder + QLatin1Char('/') + name
+                                                        + QStringLiteral(".pdf"),
                                                 QStringLiteral("PDF 화일 (*.pdf)"));
     if (path.isEmpty())
         return;

@@ -8,7 +8,7 @@ struct ReportRequest
 {
     QString reportFile;
     QMap<int, QString> dataFiles;
-    QMap<int, QString> formulas;   // "name = 'value'"
+    QMap<int, QString> formulas; // "name = 'value'"
     QMap<int, QString> sortFields; // "+{table.column}"
     QString selection;
 };

@@ -18,7 +18,10 @@ public:
 
     int count() const { return static_cast<int>(m_rows.size()); }
     int columnIndex(const ReportField &field) const { return m_index.value(field.key(), -1); }
-    QVariant value(int row, const ReportField &field) const { return value(row, columnIndex(field)); }
+    QVariant value(int row, const ReportField &field) const
+    {
+        return value(row, columnIndex(field));
+    }
     QVariant value(int row, int column) const
     {
         if (row < 0 || row >= m_rows.size() || column < 0)

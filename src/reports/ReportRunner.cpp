@@ -37,8 +37,7 @@ private:
 ReportRunner::ReportRunner(AppContext &context, QWidget *parent)
     : m_context(context)
     , m_parent(parent)
-{
-}
+{ }
 
 void ReportRunner::SetReportFile(const QString &path)
 {

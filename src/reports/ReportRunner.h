@@ -60,7 +60,7 @@ private:
     QWidget *m_parent;
     ReportRequest m_request;
     int m_destination = -1; // -1: the template's choice
-    int m_copies = 0;       // 0: the template's choice
+    int m_copies = 0; // 0: the template's choice
     QString m_pdfFile;
     bool m_showErrors = true;
     ReportError m_error;

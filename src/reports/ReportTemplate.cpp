@@ -2,7 +2,7 @@
 
 QStringList ReportTemplate::tables() const
 {
-    QStringList out{from};
+    QStringList out {from};
     for (const Join &j : joins)
         out << j.table;
     return out;
@@ -41,7 +41,7 @@ const ReportTemplate::Formula *ReportTemplate::formula(const QString &name) cons
 
 QList<const ReportTemplate::Band *> ReportTemplate::bands() const
 {
-    QList<const Band *> out{&reportHeader, &pageHeader};
+    QList<const Band *> out {&reportHeader, &pageHeader};
     for (const Group &g : groups)
         out << &g.header << &g.footer;
     out << &detail << &pageFooter << &reportFooter;

@@ -27,20 +27,20 @@ struct ReportTemplate
     struct Item
     {
         ItemKind kind = ItemKind::Text;
-        QRectF rect;              // text and box
-        QLineF line;              // line
+        QRectF rect; // text and box
+        QLineF line; // line
         ReportText text;
         QString format;
         ReportFontSpec font;
         Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;
         Overflow overflow = Overflow::Clip;
         bool suppressRepeated = false;
-        double padding = 1.0;     // left and right, inside the text's box
+        double padding = 1.0; // left and right, inside the text's box
         QColor color = Qt::black;
-        QColor fill;              // invalid: none
-        double lineWidth = 0.2;   // lines, box borders and text frames
-        bool frame = false;       // text: draw its box
-        bool stretch = false;     // line or box grows with a band that grew (wrapped text)
+        QColor fill; // invalid: none
+        double lineWidth = 0.2; // lines, box borders and text frames
+        bool frame = false; // text: draw its box
+        bool stretch = false; // line or box grows with a band that grew (wrapped text)
     };
 
     struct Band
@@ -54,7 +54,7 @@ struct ReportTemplate
     {
         ReportField key;
         bool descending = false;
-        bool newPage = false;      // each group after the first starts a page
+        bool newPage = false; // each group after the first starts a page
         bool repeatHeader = false; // the header is printed again on every page the group spans
         Band header;
         Band footer;
@@ -64,24 +64,24 @@ struct ReportTemplate
     {
         QString table;
         QString column = QStringLiteral("고객코드");
-        QString with;              // table joined to; empty: the main table
+        QString with; // table joined to; empty: the main table
         bool inner = false;
     };
 
     struct Formula
     {
         QString name;
-        QString value;             // shown when the screen sends none
+        QString value; // shown when the screen sends none
     };
 
-    QString name;                  // file name without extension
+    QString name; // file name without extension
     QString path;
     QString title;
     QPageSize pageSize = QPageSize(QPageSize::A4);
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
     QMarginsF margins = QMarginsF(15, 15, 15, 15); // left, top, right, bottom
 
-    QString store;                 // "base", "maintenance" or empty: where the tables are
+    QString store; // "base", "maintenance" or empty: where the tables are
     QString from;
     QList<Join> joins;
     SelectionFormula where;
@@ -89,7 +89,7 @@ struct ReportTemplate
 
     QList<Formula> formulas;
     int copies = 1;
-    int destination = 0;           // 0 preview, 1 printer: used when the screen sets none
+    int destination = 0; // 0 preview, 1 printer: used when the screen sets none
 
     Band reportHeader;
     Band pageHeader;
@@ -100,7 +100,7 @@ struct ReportTemplate
 
     QStringList tables() const;
     QSizeF pageSizeMm() const;
-    QRectF bodyRectMm() const;      // the page inside the margins
+    QRectF bodyRectMm() const; // the page inside the margins
     bool hasTable(const QString &table) const;
     const Formula *formula(const QString &name) const;
     // Every column the template's texts, groups, sort and fixed selection name.

@@ -9,7 +9,7 @@ ReportText ReportText::parse(const QString &text, QString *error)
     QString literal;
     const auto flush = [&] {
         if (!literal.isEmpty()) {
-            t.m_parts.append(Part{literal, {}, {}, false});
+            t.m_parts.append(Part {literal, {}, {}, false});
             literal.clear();
         }
     };

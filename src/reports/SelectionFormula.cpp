@@ -9,7 +9,7 @@ struct Token
     enum Kind { Field, Text, Number, Compare, Open, Close, And, Or, Not, Like, End };
     Kind kind = End;
     qsizetype pos = 0;
-    QString text;     // comparison operator or the text value
+    QString text; // comparison operator or the text value
     QVariant number;
     ReportField field;
 };
@@ -73,8 +73,7 @@ class Lexer
 public:
     explicit Lexer(const QString &s)
         : m_s(s)
-    {
-    }
+    { }
 
     bool run(QList<Token> &out, QString &error, qsizetype &errorPos)
     {
@@ -121,13 +120,15 @@ public:
                 t.kind = Token::Text;
                 t.text = m_s.mid(i + 1, j - i - 1);
                 i = j + 1;
-            } else if (c.isDigit() || (c == QLatin1Char('-') && i + 1 < m_s.size()
-                                       && m_s.at(i + 1).isDigit())) {
+            } else if (c.isDigit()
+                       || (c == QLatin1Char('-') && i + 1 < m_s.size()
+                           && m_s.at(i + 1).isDigit())) {
                 qsizetype j = i + 1;
                 while (j < m_s.size() && m_s.at(j).isDigit())
                     ++j;
                 bool fraction = false;
-                if (j + 1 < m_s.size() && m_s.at(j) == QLatin1Char('.') && m_s.at(j + 1).isDigit()) {
+                if (j + 1 < m_s.size() && m_s.at(j) == QLatin1Char('.')
+                    && m_s.at(j + 1).isDigit()) {
                     fraction = true;
                     j += 2;
                     while (j < m_s.size() && m_s.at(j).isDigit())
@@ -224,8 +225,7 @@ public:
     SelectionParser(const QList<Token> &tokens, SelectionFormula &out)
         : m_tokens(tokens)
         , m_out(out)
-    {
-    }
+    { }
 
     bool run()
     {
@@ -327,7 +327,8 @@ private:
             sql = QStringLiteral("?");
             return true;
         case Token::End:
-            return fail(t.pos, QStringLiteral("조건이 끝나지 않았습니다: 필드나 값이 있어야 합니다"));
+            return fail(t.pos,
+                        QStringLiteral("조건이 끝나지 않았습니다: 필드나 값이 있어야 합니다"));
         default:
             return fail(t.pos, QStringLiteral("필드나 값이 있어야 합니다"));
         }

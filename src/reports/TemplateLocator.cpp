@@ -7,13 +7,13 @@
 
 TemplateLocator::TemplateLocator(const QString &overrideDir)
     : m_overrideDir(overrideDir)
-{
-}
+{ }
 
 QString TemplateLocator::templateName(const QString &callerPath)
 {
     QString name = callerPath.trimmed();
-    const qsizetype slash = qMax(name.lastIndexOf(QLatin1Char('\\')), name.lastIndexOf(QLatin1Char('/')));
+    const qsizetype slash
+            = qMax(name.lastIndexOf(QLatin1Char('\\')), name.lastIndexOf(QLatin1Char('/')));
     name = name.mid(slash + 1);
     const qsizetype dot = name.lastIndexOf(QLatin1Char('.'));
     if (dot > 0)
@@ -23,7 +23,7 @@ QString TemplateLocator::templateName(const QString &callerPath)
 
 QStringList TemplateLocator::shippedDirs()
 {
-    QStringList dirs{AppInfo::programFolder() + QStringLiteral("/reports/templates")};
+    QStringList dirs {AppInfo::programFolder() + QStringLiteral("/reports/templates")};
 #ifdef TORVIK_TEMPLATE_SOURCE_DIR
     dirs << QStringLiteral(TORVIK_TEMPLATE_SOURCE_DIR);
 #endif

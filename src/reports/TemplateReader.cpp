@@ -18,7 +18,7 @@ struct ReadError
 
 [[noreturn]] void fail(const QString &where, const QString &text)
 {
-    throw ReadError{where.isEmpty() ? text : where + QStringLiteral(": ") + text};
+    throw ReadError {where.isEmpty() ? text : where + QStringLiteral(": ") + text};
 }
 
 QString at(const QString &where, const QString &key)
@@ -113,12 +113,14 @@ struct Reader
         if (o.contains(QStringLiteral("size"))) {
             spec.size = number(o.value(QStringLiteral("size")), at(where, QStringLiteral("size")));
             if (spec.size < 3 || spec.size > 200)
-                fail(at(where, QStringLiteral("size")), QStringLiteral("글자 크기는 3 에서 200 사이여야 합니다"));
+                fail(at(where, QStringLiteral("size")),
+                     QStringLiteral("글자 크기는 3 에서 200 사이여야 합니다"));
         }
         if (o.contains(QStringLiteral("bold")))
             spec.bold = boolean(o.value(QStringLiteral("bold")), at(where, QStringLiteral("bold")));
         if (o.contains(QStringLiteral("italic")))
-            spec.italic = boolean(o.value(QStringLiteral("italic")), at(where, QStringLiteral("italic")));
+            spec.italic = boolean(o.value(QStringLiteral("italic")),
+                                  at(where, QStringLiteral("italic")));
         if (o.contains(QStringLiteral("underline"))) {
             spec.underline = boolean(o.value(QStringLiteral("underline")),
                                      at(where, QStringLiteral("underline")));
@@ -141,15 +143,18 @@ struct Reader
             const auto it = sizes.constFind(paper.toString().toLower());
             if (it == sizes.constEnd()) {
                 fail(QStringLiteral("paper"),
-                     QStringLiteral("A3, A4, A5, B4, B5, Letter, Legal 또는 {\"width\", \"height\"} "
-                                    "여야 합니다"));
+                     QStringLiteral(
+                             "A3, A4, A5, B4, B5, Letter, Legal 또는 {\"width\", \"height\"} "
+                             "여야 합니다"));
             }
             t.pageSize = QPageSize(*it);
         } else if (paper.isObject()) {
             const QJsonObject o = paper.toObject();
             checkKeys(o, QStringLiteral("paper"), {"width", "height"});
-            const double w = number(o.value(QStringLiteral("width")), QStringLiteral("paper.width"));
-            const double h = number(o.value(QStringLiteral("height")), QStringLiteral("paper.height"));
+            const double w
+                    = number(o.value(QStringLiteral("width")), QStringLiteral("paper.width"));
+            const double h
+                    = number(o.value(QStringLiteral("height")), QStringLiteral("paper.height"));
             if (w < 20 || h < 20 || w > 2000 || h > 2000)
                 fail(QStringLiteral("paper"), QStringLiteral("용지 크기가 잘못되었습니다"));
             t.pageSize = QPageSize(QSizeF(w, h), QPageSize::Millimeter, QString(),
@@ -166,7 +171,8 @@ struct Reader
             else if (o == QLatin1String("landscape"))
                 t.orientation = QPageLayout::Landscape;
             else
-                fail(QStringLiteral("orientation"), QStringLiteral("portrait 또는 landscape 여야 합니다"));
+                fail(QStringLiteral("orientation"),
+                     QStringLiteral("portrait 또는 landscape 여야 합니다"));
         }
 
         const QJsonValue margins = root.value(QStringLiteral("margins"));
@@ -178,13 +184,16 @@ struct Reader
             checkKeys(o, QStringLiteral("margins"), {"left", "top", "right", "bottom"});
             const auto side = [&](const char *key, double fallback) {
                 const QJsonValue v = o.value(QLatin1String(key));
-                return v.isUndefined() ? fallback : number(v, at(QStringLiteral("margins"), QLatin1String(key)));
+                return v.isUndefined()
+                        ? fallback
+                        : number(v, at(QStringLiteral("margins"), QLatin1String(key)));
             };
             t.margins = QMarginsF(side("left", 15), side("top", 15), side("right", 15),
                                   side("bottom", 15));
         } else if (!margins.isUndefined()) {
-            fail(QStringLiteral("margins"), QStringLiteral("숫자 하나나 {\"left\", \"top\", \"right\", "
-                                                           "\"bottom\"} 여야 합니다"));
+            fail(QStringLiteral("margins"),
+                 QStringLiteral("숫자 하나나 {\"left\", \"top\", \"right\", "
+                                "\"bottom\"} 여야 합니다"));
         }
         const QRectF body = t.bodyRectMm();
         if (t.margins.left() < 0 || t.margins.top() < 0 || t.margins.right() < 0
@@ -201,11 +210,14 @@ struct Reader
         const QJsonObject o = v.toObject();
         checkKeys(o, where, {"store", "from", "join", "where", "sort"});
         if (o.contains(QStringLiteral("store"))) {
-            t.store = string(o.value(QStringLiteral("store")), at(where, QStringLiteral("store"))).toLower();
+            t.store = string(o.value(QStringLiteral("store")), at(where, QStringLiteral("store")))
+                              .toLower();
             if (t.store != QLatin1String("base") && t.store != QLatin1String("maintenance"))
-                fail(at(where, QStringLiteral("store")), QStringLiteral("base 또는 maintenance 여야 합니다"));
+                fail(at(where, QStringLiteral("store")),
+                     QStringLiteral("base 또는 maintenance 여야 합니다"));
         }
-        t.from = string(o.value(QStringLiteral("from")), at(where, QStringLiteral("from"))).trimmed();
+        t.from = string(o.value(QStringLiteral("from")), at(where, QStringLiteral("from")))
+                         .trimmed();
         if (t.from.isEmpty())
             fail(at(where, QStringLiteral("from")), QStringLiteral("테이블 이름이 비어 있습니다"));
         const QJsonValue joins = o.value(QStringLiteral("join"));
@@ -248,22 +260,30 @@ struct Reader
         const QJsonObject o = v.toObject();
         checkKeys(o, where, {"table", "on", "with", "type"});
         ReportTemplate::Join j;
-        j.table = string(o.value(QStringLiteral("table")), at(where, QStringLiteral("table"))).trimmed();
+        j.table = string(o.value(QStringLiteral("table")), at(where, QStringLiteral("table")))
+                          .trimmed();
         if (j.table.isEmpty())
             fail(at(where, QStringLiteral("table")), QStringLiteral("테이블 이름이 비어 있습니다"));
         if (t.hasTable(j.table))
-            fail(at(where, QStringLiteral("table")), QStringLiteral("같은 테이블을 두 번 읽을 수 없습니다"));
+            fail(at(where, QStringLiteral("table")),
+                 QStringLiteral("같은 테이블을 두 번 읽을 수 없습니다"));
         if (o.contains(QStringLiteral("on")))
-            j.column = string(o.value(QStringLiteral("on")), at(where, QStringLiteral("on"))).trimmed();
+            j.column = string(o.value(QStringLiteral("on")), at(where, QStringLiteral("on")))
+                               .trimmed();
         if (o.contains(QStringLiteral("with"))) {
-            j.with = string(o.value(QStringLiteral("with")), at(where, QStringLiteral("with"))).trimmed();
+            j.with = string(o.value(QStringLiteral("with")), at(where, QStringLiteral("with")))
+                             .trimmed();
             if (!t.hasTable(j.with))
-                fail(at(where, QStringLiteral("with")), QStringLiteral("앞에 적은 테이블이어야 합니다"));
+                fail(at(where, QStringLiteral("with")),
+                     QStringLiteral("앞에 적은 테이블이어야 합니다"));
         }
         if (o.contains(QStringLiteral("type"))) {
-            const QString type = string(o.value(QStringLiteral("type")), at(where, QStringLiteral("type"))).toLower();
+            const QString type
+                    = string(o.value(QStringLiteral("type")), at(where, QStringLiteral("type")))
+                              .toLower();
             if (type != QLatin1String("left") && type != QLatin1String("inner"))
-                fail(at(where, QStringLiteral("type")), QStringLiteral("left 또는 inner 여야 합니다"));
+                fail(at(where, QStringLiteral("type")),
+                     QStringLiteral("left 또는 inner 여야 합니다"));
             j.inner = type == QLatin1String("inner");
         }
         t.joins << j;
@@ -274,7 +294,8 @@ struct Reader
         if (v.isUndefined())
             return;
         if (!v.isObject())
-            fail(QStringLiteral("formulas"), QStringLiteral("{ \"이름\": \"기본값\" } 모양이어야 합니다"));
+            fail(QStringLiteral("formulas"),
+                 QStringLiteral("{ \"이름\": \"기본값\" } 모양이어야 합니다"));
         const QJsonObject o = v.toObject();
         for (auto it = o.begin(); it != o.end(); ++it) {
             if (it.key().startsWith(QStringLiteral("//")))
@@ -285,7 +306,7 @@ struct Reader
                 value = QString::number(it.value().toDouble(), 'g', 15);
             else
                 value = string(it.value(), where);
-            t.formulas << ReportTemplate::Formula{it.key(), value};
+            t.formulas << ReportTemplate::Formula {it.key(), value};
         }
     }
 
@@ -294,8 +315,9 @@ struct Reader
         if (shopAllowed && f.table.compare(QStringLiteral("사용자등록"), Qt::CaseInsensitive) == 0)
             return;
         if (!t.hasTable(f.table)) {
-            fail(where, QStringLiteral("%1: 양식이 읽지 않는 테이블입니다 (읽는 테이블: %2)")
-                                .arg(f.display(), t.tables().join(QStringLiteral(", "))));
+            fail(where,
+                 QStringLiteral("%1: 양식이 읽지 않는 테이블입니다 (읽는 테이블: %2)")
+                         .arg(f.display(), t.tables().join(QStringLiteral(", "))));
         }
     }
 
@@ -305,7 +327,8 @@ struct Reader
         if (o.contains(QStringLiteral("font")))
             name = string(o.value(QStringLiteral("font")), at(where, QStringLiteral("font")));
         if (!fonts.contains(name))
-            fail(at(where, QStringLiteral("font")), QStringLiteral("\"fonts\" 에 없는 글꼴 '%1'").arg(name));
+            fail(at(where, QStringLiteral("font")),
+                 QStringLiteral("\"fonts\" 에 없는 글꼴 '%1'").arg(name));
         ReportFontSpec spec = fonts.value(name);
         applyStyle(spec, o, where);
         return spec;
@@ -322,31 +345,38 @@ struct Reader
         if (int(isText) + int(isLine) + int(isBox) != 1)
             fail(where, QStringLiteral("\"text\", \"line\", \"box\" 가운데 하나가 있어야 합니다"));
         if (o.contains(QStringLiteral("color")))
-            item.color = color(o.value(QStringLiteral("color")), at(where, QStringLiteral("color")));
+            item.color
+                    = color(o.value(QStringLiteral("color")), at(where, QStringLiteral("color")));
         if (o.contains(QStringLiteral("lineWidth"))) {
-            item.lineWidth = number(o.value(QStringLiteral("lineWidth")), at(where, QStringLiteral("lineWidth")));
+            item.lineWidth = number(o.value(QStringLiteral("lineWidth")),
+                                    at(where, QStringLiteral("lineWidth")));
             if (item.lineWidth < 0 || item.lineWidth > 10)
-                fail(at(where, QStringLiteral("lineWidth")), QStringLiteral("0 에서 10 사이여야 합니다"));
+                fail(at(where, QStringLiteral("lineWidth")),
+                     QStringLiteral("0 에서 10 사이여야 합니다"));
         }
         if (o.contains(QStringLiteral("fill")))
             item.fill = color(o.value(QStringLiteral("fill")), at(where, QStringLiteral("fill")));
         if (o.contains(QStringLiteral("stretch")))
-            item.stretch = boolean(o.value(QStringLiteral("stretch")), at(where, QStringLiteral("stretch")));
+            item.stretch = boolean(o.value(QStringLiteral("stretch")),
+                                   at(where, QStringLiteral("stretch")));
 
         if (isLine) {
             checkKeys(o, where, {"line", "lineWidth", "color", "stretch"});
             item.kind = ReportTemplate::ItemKind::Line;
-            const auto n = numbers(o.value(QStringLiteral("line")), 4, at(where, QStringLiteral("line")));
+            const auto n = numbers(o.value(QStringLiteral("line")), 4,
+                                   at(where, QStringLiteral("line")));
             item.line = QLineF(n[0], n[1], n[2], n[3]);
             return;
         }
         if (isBox) {
             checkKeys(o, where, {"box", "lineWidth", "color", "fill", "stretch"});
             item.kind = ReportTemplate::ItemKind::Box;
-            const auto n = numbers(o.value(QStringLiteral("box")), 4, at(where, QStringLiteral("box")));
+            const auto n
+                    = numbers(o.value(QStringLiteral("box")), 4, at(where, QStringLiteral("box")));
             item.rect = QRectF(n[0], n[1], n[2], n[3]);
             if (item.rect.width() < 0 || item.rect.height() < 0)
-                fail(at(where, QStringLiteral("box")), QStringLiteral("너비와 높이는 0 이상이어야 합니다"));
+                fail(at(where, QStringLiteral("box")),
+                     QStringLiteral("너비와 높이는 0 이상이어야 합니다"));
             return;
         }
         checkKeys(o, where,
@@ -357,9 +387,11 @@ struct Reader
         const auto n = numbers(o.value(QStringLiteral("at")), 4, at(where, QStringLiteral("at")));
         item.rect = QRectF(n[0], n[1], n[2], n[3]);
         if (item.rect.width() <= 0 || item.rect.height() <= 0)
-            fail(at(where, QStringLiteral("at")), QStringLiteral("너비와 높이는 0 보다 커야 합니다"));
+            fail(at(where, QStringLiteral("at")),
+                 QStringLiteral("너비와 높이는 0 보다 커야 합니다"));
         QString error;
-        const QString source = string(o.value(QStringLiteral("text")), at(where, QStringLiteral("text")));
+        const QString source
+                = string(o.value(QStringLiteral("text")), at(where, QStringLiteral("text")));
         item.text = ReportText::parse(source, &error);
         if (!error.isEmpty())
             fail(at(where, QStringLiteral("text")), error);
@@ -375,7 +407,9 @@ struct Reader
         Qt::Alignment h = Qt::AlignLeft;
         Qt::Alignment vAlign = Qt::AlignVCenter;
         if (o.contains(QStringLiteral("align"))) {
-            const QString a = string(o.value(QStringLiteral("align")), at(where, QStringLiteral("align"))).toLower();
+            const QString a
+                    = string(o.value(QStringLiteral("align")), at(where, QStringLiteral("align")))
+                              .toLower();
             if (a == QLatin1String("left"))
                 h = Qt::AlignLeft;
             else if (a == QLatin1String("center"))
@@ -383,10 +417,13 @@ struct Reader
             else if (a == QLatin1String("right"))
                 h = Qt::AlignRight;
             else
-                fail(at(where, QStringLiteral("align")), QStringLiteral("left, center, right 가운데 하나여야 합니다"));
+                fail(at(where, QStringLiteral("align")),
+                     QStringLiteral("left, center, right 가운데 하나여야 합니다"));
         }
         if (o.contains(QStringLiteral("valign"))) {
-            const QString a = string(o.value(QStringLiteral("valign")), at(where, QStringLiteral("valign"))).toLower();
+            const QString a
+                    = string(o.value(QStringLiteral("valign")), at(where, QStringLiteral("valign")))
+                              .toLower();
             if (a == QLatin1String("top"))
                 vAlign = Qt::AlignTop;
             else if (a == QLatin1String("middle"))
@@ -394,13 +431,17 @@ struct Reader
             else if (a == QLatin1String("bottom"))
                 vAlign = Qt::AlignBottom;
             else
-                fail(at(where, QStringLiteral("valign")), QStringLiteral("top, middle, bottom 가운데 하나여야 합니다"));
+                fail(at(where, QStringLiteral("valign")),
+                     QStringLiteral("top, middle, bottom 가운데 하나여야 합니다"));
         }
         item.align = h | vAlign;
         if (o.contains(QStringLiteral("format")))
-            item.format = string(o.value(QStringLiteral("format")), at(where, QStringLiteral("format")));
+            item.format = string(o.value(QStringLiteral("format")),
+                                 at(where, QStringLiteral("format")));
         if (o.contains(QStringLiteral("overflow"))) {
-            const QString a = string(o.value(QStringLiteral("overflow")), at(where, QStringLiteral("overflow"))).toLower();
+            const QString a = string(o.value(QStringLiteral("overflow")),
+                                     at(where, QStringLiteral("overflow")))
+                                      .toLower();
             if (a == QLatin1String("clip"))
                 item.overflow = ReportTemplate::Overflow::Clip;
             else if (a == QLatin1String("wrap"))
@@ -408,19 +449,23 @@ struct Reader
             else if (a == QLatin1String("shrink"))
                 item.overflow = ReportTemplate::Overflow::Shrink;
             else
-                fail(at(where, QStringLiteral("overflow")), QStringLiteral("clip, wrap, shrink 가운데 하나여야 합니다"));
+                fail(at(where, QStringLiteral("overflow")),
+                     QStringLiteral("clip, wrap, shrink 가운데 하나여야 합니다"));
         }
         if (o.contains(QStringLiteral("suppressRepeated"))) {
             item.suppressRepeated = boolean(o.value(QStringLiteral("suppressRepeated")),
                                             at(where, QStringLiteral("suppressRepeated")));
         }
         if (o.contains(QStringLiteral("padding"))) {
-            item.padding = number(o.value(QStringLiteral("padding")), at(where, QStringLiteral("padding")));
+            item.padding = number(o.value(QStringLiteral("padding")),
+                                  at(where, QStringLiteral("padding")));
             if (item.padding < 0 || item.padding * 2 >= item.rect.width())
-                fail(at(where, QStringLiteral("padding")), QStringLiteral("칸 너비의 절반보다 작아야 합니다"));
+                fail(at(where, QStringLiteral("padding")),
+                     QStringLiteral("칸 너비의 절반보다 작아야 합니다"));
         }
         if (o.contains(QStringLiteral("frame")))
-            item.frame = boolean(o.value(QStringLiteral("frame")), at(where, QStringLiteral("frame")));
+            item.frame
+                    = boolean(o.value(QStringLiteral("frame")), at(where, QStringLiteral("frame")));
     }
 
     ReportTemplate::Band readBand(const QJsonValue &v, const QString &where)
@@ -433,7 +478,8 @@ struct Reader
         const QJsonObject o = v.toObject();
         checkKeys(o, where, {"height", "items"});
         band.present = true;
-        band.height = number(o.value(QStringLiteral("height")), at(where, QStringLiteral("height")));
+        band.height
+                = number(o.value(QStringLiteral("height")), at(where, QStringLiteral("height")));
         if (band.height < 0)
             fail(at(where, QStringLiteral("height")), QStringLiteral("0 이상이어야 합니다"));
         const QJsonValue items = o.value(QStringLiteral("items"));
@@ -462,22 +508,30 @@ struct Reader
             if (!a.at(i).isObject())
                 fail(where, QStringLiteral("{ } 로 묶어야 합니다"));
             const QJsonObject o = a.at(i).toObject();
-            checkKeys(o, where, {"key", "descending", "newPage", "repeatHeader", "header", "footer"});
+            checkKeys(o, where,
+                      {"key", "descending", "newPage", "repeatHeader", "header", "footer"});
             ReportTemplate::Group g;
-            const QString key = string(o.value(QStringLiteral("key")), at(where, QStringLiteral("key")));
+            const QString key
+                    = string(o.value(QStringLiteral("key")), at(where, QStringLiteral("key")));
             const auto field = ReportField::parseBraced(key);
             if (!field)
-                fail(at(where, QStringLiteral("key")), QStringLiteral("{테이블.열} 모양이어야 합니다"));
+                fail(at(where, QStringLiteral("key")),
+                     QStringLiteral("{테이블.열} 모양이어야 합니다"));
             checkTable(*field, at(where, QStringLiteral("key")), false);
             g.key = *field;
             if (o.contains(QStringLiteral("descending")))
-                g.descending = boolean(o.value(QStringLiteral("descending")), at(where, QStringLiteral("descending")));
+                g.descending = boolean(o.value(QStringLiteral("descending")),
+                                       at(where, QStringLiteral("descending")));
             if (o.contains(QStringLiteral("newPage")))
-                g.newPage = boolean(o.value(QStringLiteral("newPage")), at(where, QStringLiteral("newPage")));
+                g.newPage = boolean(o.value(QStringLiteral("newPage")),
+                                    at(where, QStringLiteral("newPage")));
             if (o.contains(QStringLiteral("repeatHeader")))
-                g.repeatHeader = boolean(o.value(QStringLiteral("repeatHeader")), at(where, QStringLiteral("repeatHeader")));
-            g.header = readBand(o.value(QStringLiteral("header")), at(where, QStringLiteral("header")));
-            g.footer = readBand(o.value(QStringLiteral("footer")), at(where, QStringLiteral("footer")));
+                g.repeatHeader = boolean(o.value(QStringLiteral("repeatHeader")),
+                                         at(where, QStringLiteral("repeatHeader")));
+            g.header = readBand(o.value(QStringLiteral("header")),
+                                at(where, QStringLiteral("header")));
+            g.footer = readBand(o.value(QStringLiteral("footer")),
+                                at(where, QStringLiteral("footer")));
             t.groups << g;
         }
     }
@@ -489,13 +543,14 @@ struct Reader
         double groupBands = 0;
         for (const auto &g : t.groups)
             groupBands += g.header.height + g.footer.height;
-        const double needed = t.pageHeader.height + t.pageFooter.height + t.detail.height
-                + groupBands;
+        const double needed
+                = t.pageHeader.height + t.pageFooter.height + t.detail.height + groupBands;
         if (needed > t.bodyRectMm().height()) {
-            fail(QString(), QStringLiteral("머리글, 바닥글, 그룹과 본문 한 줄의 높이(%1mm)가 "
-                                           "용지 안쪽 높이(%2mm)보다 큽니다")
-                                    .arg(needed, 0, 'f', 1)
-                                    .arg(t.bodyRectMm().height(), 0, 'f', 1));
+            fail(QString(),
+                 QStringLiteral("머리글, 바닥글, 그룹과 본문 한 줄의 높이(%1mm)가 "
+                                "용지 안쪽 높이(%2mm)보다 큽니다")
+                         .arg(needed, 0, 'f', 1)
+                         .arg(t.bodyRectMm().height(), 0, 'f', 1));
         }
         for (const ReportTemplate::Band *band : {&t.reportHeader, &t.reportFooter}) {
             if (band->height + t.pageHeader.height + t.pageFooter.height > t.bodyRectMm().height())
@@ -519,23 +574,30 @@ struct Reader
             t.copies = int(c);
         }
         if (root.contains(QStringLiteral("destination"))) {
-            const QString d = string(root.value(QStringLiteral("destination")), QStringLiteral("destination")).toLower();
+            const QString d = string(root.value(QStringLiteral("destination")),
+                                     QStringLiteral("destination"))
+                                      .toLower();
             if (d == QLatin1String("preview"))
                 t.destination = 0;
             else if (d == QLatin1String("printer"))
                 t.destination = 1;
             else
-                fail(QStringLiteral("destination"), QStringLiteral("preview 또는 printer 여야 합니다"));
+                fail(QStringLiteral("destination"),
+                     QStringLiteral("preview 또는 printer 여야 합니다"));
         }
         readFonts(root.value(QStringLiteral("fonts")));
         readData(root.value(QStringLiteral("data")));
         readFormulas(root.value(QStringLiteral("formulas")));
-        t.reportHeader = readBand(root.value(QStringLiteral("reportHeader")), QStringLiteral("reportHeader"));
-        t.pageHeader = readBand(root.value(QStringLiteral("pageHeader")), QStringLiteral("pageHeader"));
+        t.reportHeader = readBand(root.value(QStringLiteral("reportHeader")),
+                                  QStringLiteral("reportHeader"));
+        t.pageHeader
+                = readBand(root.value(QStringLiteral("pageHeader")), QStringLiteral("pageHeader"));
         readGroups(root.value(QStringLiteral("groups")));
         t.detail = readBand(root.value(QStringLiteral("detail")), QStringLiteral("detail"));
-        t.pageFooter = readBand(root.value(QStringLiteral("pageFooter")), QStringLiteral("pageFooter"));
-        t.reportFooter = readBand(root.value(QStringLiteral("reportFooter")), QStringLiteral("reportFooter"));
+        t.pageFooter
+                = readBand(root.value(QStringLiteral("pageFooter")), QStringLiteral("pageFooter"));
+        t.reportFooter = readBand(root.value(QStringLiteral("reportFooter")),
+                                  QStringLiteral("reportFooter"));
         checkHeights();
     }
 };
@@ -550,10 +612,13 @@ std::optional<ReportTemplate> TemplateReader::read(const QByteArray &json, const
     if (parseError.error != QJsonParseError::NoError) {
         const QByteArray before = json.left(parseError.offset);
         const int line = static_cast<int>(before.count('\n')) + 1;
-        const int column = static_cast<int>(
-                QString::fromUtf8(before.mid(before.lastIndexOf('\n') + 1)).size()) + 1;
+        const int column
+                = static_cast<int>(
+                          QString::fromUtf8(before.mid(before.lastIndexOf('\n') + 1)).size())
+                + 1;
         if (error) {
-            *error = QStringLiteral("양식 %1: %2번째 줄 %3번째 글자에서 JSON을 읽을 수 없습니다 (%4)")
+            *error = QStringLiteral(
+                             "양식 %1: %2번째 줄 %3번째 글자에서 JSON을 읽을 수 없습니다 (%4)")
                              .arg(name)
                              .arg(line)
                              .arg(column)
@@ -584,7 +649,8 @@ std::optional<ReportTemplate> TemplateReader::readFile(const QString &path, QStr
     const QString name = QFileInfo(path).completeBaseName();
     if (!file.open(QIODevice::ReadOnly)) {
         if (error)
-            *error = QStringLiteral("양식 화일을 열 수 없습니다: %1 (%2)").arg(path, file.errorString());
+            *error = QStringLiteral("양식 화일을 열 수 없습니다: %1 (%2)")
+                             .arg(path, file.errorString());
         return std::nullopt;
     }
     auto t = read(file.readAll(), name, error);

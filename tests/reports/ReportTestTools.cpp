@@ -53,8 +53,9 @@ qint64 addLine(TestShop &shop, qint64 customer, const QString &date, const QStri
                qint64 amount, qint64 paid)
 {
     Database &db = shop.maintenance();
-    if (!db.exec(QStringLiteral("INSERT INTO 정비내역 (정비일자, 구분, 고객코드, 부품명, 수량, "
-                                "판매단가, 금액, 판매금액, 입금액) VALUES (?, ?, ?, ?, 1, ?, ?, ?, ?)"),
+    if (!db.exec(QStringLiteral(
+                         "INSERT INTO 정비내역 (정비일자, 구분, 고객코드, 부품명, 수량, "
+                         "판매단가, 금액, 판매금액, 입금액) VALUES (?, ?, ?, ?, 1, ?, ?, ?, ?)"),
                  {date, paid ? QStringLiteral("2") : QStringLiteral("1"), customer, name, amount,
                   amount, amount, paid})) {
         qFatal("addLine: %s", qPrintable(db.lastError()));
@@ -93,8 +94,8 @@ bool havePdfToText()
 QString pdfText(const QString &path)
 {
     QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path,
-                                          QStringLiteral("-")});
+    p.start(QStringLiteral("pdftotext"),
+            {QStringLiteral("-enc"), QStringLiteral("UTF-8"), path, QStringLiteral("-")});
     if (!p.waitForFinished(30000))
         return QString();
     QString text = QString::fromUtf8(p.readAllStandardOutput());

@@ -56,13 +56,17 @@ void TestReportEngine::addCustomers(TestShop &shop)
         const char *vehicle;
         const char *mobile;
     } customers[] = {
-            {"김민수", "서울12가3456", "010-1234-5678"}, {"김영희", "경기34나1234", "010-9999-0000"},
-            {"이철수", "서울56다7890", "010-5555-1234"}, {"O'Neil", "인천12가0001", ""},
-            {"100%상사", "서울99라9999", ""},            {"1000상사", "부산11마1111", ""},
+            {"김민수", "서울12가3456", "010-1234-5678"},
+            {"김영희", "경기34나1234", "010-9999-0000"},
+            {"이철수", "서울56다7890", "010-5555-1234"},
+            {"O'Neil", "인천12가0001", ""},
+            {"100%상사", "서울99라9999", ""},
+            {"1000상사", "부산11마1111", ""},
             {"박지훈", "", "010-2222-3333"},
     };
     for (const auto &c : customers) {
-        const qint64 code = shop.addCustomer(QString::fromUtf8(c.name), QString::fromUtf8(c.vehicle));
+        const qint64 code
+                = shop.addCustomer(QString::fromUtf8(c.name), QString::fromUtf8(c.vehicle));
         shop.base().exec(QStringLiteral("UPDATE 고객 SET 휴대폰 = ? WHERE 고객코드 = ?"),
                          {QString::fromUtf8(c.mobile), code});
     }
@@ -71,7 +75,7 @@ void TestReportEngine::addCustomers(TestShop &shop)
 QStringList TestReportEngine::names(const ReportBuilder &builder)
 {
     QStringList out;
-    const ReportField name{QStringLiteral("고객"), QStringLiteral("고객명")};
+    const ReportField name {QStringLiteral("고객"), QStringLiteral("고객명")};
     for (int r = 0; r < builder.rows().count(); ++r)
         out << builder.rows().value(r, name).toString();
     return out;
@@ -83,28 +87,32 @@ void TestReportEngine::sortAndSelection_data()
     QTest::addColumn<QString>("sort");
     QTest::addColumn<QStringList>("names");
 
-    QTest::newRow("all, by the template's own key") << "" << ""
-            << QStringList{"100%상사", "1000상사", "O'Neil", "김민수", "김영희", "박지훈", "이철수"};
-    QTest::newRow("name begins with") << "{고객.고객명} like '김*'" << "+{고객.고객명}"
-                                      << QStringList{"김민수", "김영희"};
-    QTest::newRow("vehicle contains, by vehicle") << "{고객.차량번호} like '*12가*'"
-                                                  << "+{고객.차량번호}"
-                                                  << QStringList{"김민수", "O'Neil"};
-    QTest::newRow("mobile contains") << "{고객.휴대폰} like '*1234*'" << "+{고객.고객명}"
-                                     << QStringList{"김민수", "이철수"};
-    QTest::newRow("quote typed in the name") << "{고객.고객명} like 'O'N*'" << "+{고객.고객명}"
-                                             << QStringList{"O'Neil"};
-    QTest::newRow("typed % is a percent sign") << "{고객.고객명} like '100%*'" << "+{고객.고객명}"
-                                                << QStringList{"100%상사"};
-    QTest::newRow("descending") << "{고객.고객명} like '김*'" << "-{고객.고객명}"
-                                << QStringList{"김영희", "김민수"};
-    QTest::newRow("empty vehicles left out") << "{고객.차량번호} <> ''" << "+{고객.고객명}"
-            << QStringList{"100%상사", "1000상사", "O'Neil", "김민수", "김영희", "이철수"};
-    QTest::newRow("or in brackets")
-            << "({고객.고객명} = '김민수' or {고객.고객명} = '이철수') and {고객.차량번호} like '서울*'"
-            << "" << QStringList{"김민수", "이철수"};
-    QTest::newRow("nothing matches") << "{고객.고객명} = '없는 사람'" << ""
-                                     << QStringList{};
+    QTest::newRow("all, by the template's own key")
+            << ""
+            << "" << QStringList {"100%상사", "1000상사", "O'Neil", "김민수",
+                                  "김영희",   "박지훈",   "이철수"};
+    QTest::newRow("name begins with") << "{고객.고객명} like '김*'"
+                                      << "+{고객.고객명}" << QStringList {"김민수", "김영희"};
+    QTest::newRow("vehicle contains, by vehicle")
+            << "{고객.차량번호} like '*12가*'"
+            << "+{고객.차량번호}" << QStringList {"김민수", "O'Neil"};
+    QTest::newRow("mobile contains") << "{고객.휴대폰} like '*1234*'"
+                                     << "+{고객.고객명}" << QStringList {"김민수", "이철수"};
+    QTest::newRow("quote typed in the name") << "{고객.고객명} like 'O'N*'"
+                                             << "+{고객.고객명}" << QStringList {"O'Neil"};
+    QTest::newRow("typed % is a percent sign") << "{고객.고객명} like '100%*'"
+                                               << "+{고객.고객명}" << QStringList {"100%상사"};
+    QTest::newRow("descending") << "{고객.고객명} like '김*'"
+                                << "-{고객.고객명}" << QStringList {"김영희", "김민수"};
+    QTest::newRow("empty vehicles left out")
+            << "{고객.차량번호} <> ''"
+            << "+{고객.고객명}"
+            << QStringList {"100%상사", "1000상사", "O'Neil", "김민수", "김영희", "이철수"};
+    QTest::newRow("or in brackets") << "({고객.고객명} = '김민수' or {고객.고객명} = '이철수') and "
+                                       "{고객.차량번호} like '서울*'"
+                                    << "" << QStringList {"김민수", "이철수"};
+    QTest::newRow("nothing matches") << "{고객.고객명} = '없는 사람'"
+                                     << "" << QStringList {};
 }
 
 void TestReportEngine::sortAndSelection()
@@ -146,7 +154,7 @@ void TestReportEngine::selectionAcrossJoinedStores()
     ReportBuilder builder(shop.context());
     QVERIFY(build(builder, request));
     QCOMPARE(builder.rows().count(), 1);
-    QCOMPARE(builder.rows().value(0, ReportField{"정비내역", "부품명"}).toString(),
+    QCOMPARE(builder.rows().value(0, ReportField {"정비내역", "부품명"}).toString(),
              QStringLiteral("타이어"));
 }
 
@@ -172,16 +180,30 @@ void TestReportEngine::groupBreaksAndSums()
     ReportBuilder builder(shop.context());
     QVERIFY(build(builder, request));
     QCOMPARE(builder.pages().pageCount(), 1);
-    const QStringList expected{
+    const QStringList expected {
             "발행 2005.12.31 전체",
             "고객 김민수 3건",
-            "2005.12.01", "엔진오일", "30,000", "31,000",
-            "2005.12.02", "< 입금 >", "11,000", // a payment: no amount, the balance goes down
-            "2005.12.03", "타이어", "120,000", "131,000",
+            "2005.12.01",
+            "엔진오일",
+            "30,000",
+            "31,000",
+            "2005.12.02",
+            "< 입금 >",
+            "11,000", // a payment: no amount, the balance goes down
+            "2005.12.03",
+            "타이어",
+            "120,000",
+            "131,000",
             "소계 150,000 미수 130,000",
             "고객 이철수 2건",
-            "2005.12.01", "와이퍼", "15,000", "146,000",
-            "2005.12.05", "배터리", "95,000", "241,000",
+            "2005.12.01",
+            "와이퍼",
+            "15,000",
+            "146,000",
+            "2005.12.05",
+            "배터리",
+            "95,000",
+            "241,000",
             "소계 110,000 미수 110,000",
             "합계 260,000",
             "머리글",
@@ -362,8 +384,9 @@ void TestReportEngine::pdfHoldsTheRows()
     TestShop shop;
     addShopRecord(shop);
     for (int i = 1; i <= 50; ++i) {
-        addPart(shop, QStringLiteral("정비부품"), QStringLiteral("엔진오일%1호").arg(i, 2, 10, QLatin1Char('0')),
-                i * 1500, QStringLiteral("5W-30"), QStringLiteral("L"));
+        addPart(shop, QStringLiteral("정비부품"),
+                QStringLiteral("엔진오일%1호").arg(i, 2, 10, QLatin1Char('0')), i * 1500,
+                QStringLiteral("5W-30"), QStringLiteral("L"));
     }
     addPart(shop, QStringLiteral("정비부품"), QStringLiteral(""), 1); // no name: not printed
     ReportRequest request;
@@ -397,11 +420,16 @@ void TestReportEngine::dataFilesNameStores_data()
 {
     QTest::addColumn<QString>("path");
     QTest::addColumn<QString>("store");
-    QTest::newRow("base") << "c:\\voz\\Dbs\\기초자료.mdb" << "base";
-    QTest::newRow("maintenance") << "C:\\VOZ\\DBS\\정비내역.MDB" << "maintenance";
-    QTest::newRow("this program's file") << "/home/shop/voz/DBS/기초자료.db" << "base";
-    QTest::newRow("postal") << "c:\\voz\\Dbs\\우편번호.mdb" << "postal";
-    QTest::newRow("unknown") << "c:\\voz\\Dbs\\InOutCash.mdb" << "";
+    QTest::newRow("base") << "c:\\voz\\Dbs\\기초자료.mdb"
+                          << "base";
+    QTest::newRow("maintenance") << "C:\\VOZ\\DBS\\정비내역.MDB"
+                                 << "maintenance";
+    QTest::newRow("this program's file") << "/home/shop/voz/DBS/기초자료.db"
+                                         << "base";
+    QTest::newRow("postal") << "c:\\voz\\Dbs\\우편번호.mdb"
+                            << "postal";
+    QTest::newRow("unknown") << "c:\\voz\\Dbs\\InOutCash.mdb"
+                             << "";
 }
 
 void TestReportEngine::dataFilesNameStores()

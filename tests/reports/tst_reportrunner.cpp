@@ -56,41 +56,79 @@ void TestReportRunner::failuresAreToldNotCrashed_data()
 
     const QString customers = QStringLiteral("C:\\voz\\RPT\\고객현황.RPT");
     const QString okPdf = QStringLiteral("out.pdf");
-    QTest::newRow("template missing") << "C:\\voz\\RPT\\없는양식.RPT" << "" << "" << "" << ""
-                                      << 2 << okPdf << int(ReportError::TemplateNotFound)
-                                      << "보고서 양식을 찾을 수 없습니다: C:\\voz\\RPT\\없는양식.RPT";
-    QTest::newRow("template broken") << "깨진양식" << "" << "" << "" << "" << 2 << okPdf
-                                     << int(ReportError::TemplateInvalid)
-                                     << "양식 깨진양식: 1번째 줄";
-    QTest::newRow("selection unreadable") << customers << "{고객.고객명} = " << "" << "" << ""
-                                          << 2 << okPdf << int(ReportError::Selection)
-                                          << "선택 조건을 읽을 수 없습니다";
-    QTest::newRow("selection names no such column") << customers << "{고객.이름} = 'a'" << ""
-                                                    << "" << "" << 2 << okPdf
-                                                    << int(ReportError::Selection)
-                                                    << "{고객.이름}: 고객 테이블에 그런 열이 없습니다";
-    QTest::newRow("selection names a table not read") << customers << "{정비내역.구분} = '1'"
-                                                      << "" << "" << "" << 2 << okPdf
-                                                      << int(ReportError::Selection)
-                                                      << "읽지 않는 테이블";
-    QTest::newRow("sort key unreadable") << customers << "" << "+고객명" << "" << "" << 2 << okPdf
-                                         << int(ReportError::Sort) << "정렬 필드는";
-    QTest::newRow("sort key names no such column") << customers << "" << "+{고객.없는열}" << ""
-                                                   << "" << 2 << okPdf << int(ReportError::Sort)
-                                                   << "그런 열이 없습니다";
-    QTest::newRow("formula unreadable") << customers << "" << "" << "발행일자 2005" << "" << 2
-                                        << okPdf << int(ReportError::Formula) << "이름 = '값'";
-    QTest::newRow("data file unknown") << customers << "" << "" << "" << "c:\\voz\\Dbs\\없는.mdb"
-                                       << 2 << okPdf << int(ReportError::DataFile)
-                                       << "알 수 없는 자료 화일";
-    QTest::newRow("PDF without a file name") << customers << "" << "" << "" << "" << 2 << ""
-                                             << int(ReportError::Output)
-                                             << "PDF 화일 이름이 없습니다";
-    QTest::newRow("PDF into a missing folder") << customers << "" << "" << "" << "" << 2
-                                               << "없는폴더/out.pdf" << int(ReportError::Output)
-                                               << "PDF 화일을 만들 수 없습니다";
-    QTest::newRow("unknown destination") << customers << "" << "" << "" << "" << 7 << okPdf
-                                         << int(ReportError::Output) << "알 수 없는 출력 대상";
+    QTest::newRow("template missing")
+            << "C:\\voz\\RPT\\없는양식.RPT"
+            << ""
+            << ""
+            << ""
+            << "" << 2 << okPdf << int(ReportError::TemplateNotFound)
+            << "보고서 양식을 찾을 수 없습니다: C:\\voz\\RPT\\없는양식.RPT";
+    QTest::newRow("template broken")
+            << "깨진양식"
+            << ""
+            << ""
+            << ""
+            << "" << 2 << okPdf << int(ReportError::TemplateInvalid) << "양식 깨진양식: 1번째 줄";
+    QTest::newRow("template names no such column")
+            << "잘못된열"
+            << ""
+            << ""
+            << ""
+            << "" << 2 << okPdf << int(ReportError::TemplateInvalid)
+            << "양식 잘못된열의 {고객.휴대전화}: 고객 테이블에 "
+               "그런 열이 없습니다";
+    QTest::newRow("selection unreadable")
+            << customers << "{고객.고객명} = "
+            << ""
+            << ""
+            << "" << 2 << okPdf << int(ReportError::Selection) << "선택 조건을 읽을 수 없습니다";
+    QTest::newRow("selection names no such column")
+            << customers << "{고객.이름} = 'a'"
+            << ""
+            << ""
+            << "" << 2 << okPdf << int(ReportError::Selection)
+            << "{고객.이름}: 고객 테이블에 그런 열이 없습니다";
+    QTest::newRow("selection names a table not read")
+            << customers << "{정비내역.구분} = '1'"
+            << ""
+            << ""
+            << "" << 2 << okPdf << int(ReportError::Selection) << "읽지 않는 테이블";
+    QTest::newRow("sort key unreadable")
+            << customers << ""
+            << "+고객명"
+            << ""
+            << "" << 2 << okPdf << int(ReportError::Sort) << "정렬 필드는";
+    QTest::newRow("sort key names no such column")
+            << customers << ""
+            << "+{고객.없는열}"
+            << ""
+            << "" << 2 << okPdf << int(ReportError::Sort) << "그런 열이 없습니다";
+    QTest::newRow("formula unreadable")
+            << customers << ""
+            << ""
+            << "발행일자 2005"
+            << "" << 2 << okPdf << int(ReportError::Formula) << "이름 = '값'";
+    QTest::newRow("data file unknown") << customers << ""
+                                       << ""
+                                       << ""
+                                       << "c:\\voz\\Dbs\\없는.mdb" << 2 << okPdf
+                                       << int(ReportError::DataFile) << "알 수 없는 자료 화일";
+    QTest::newRow("PDF without a file name")
+            << customers << ""
+            << ""
+            << ""
+            << "" << 2 << "" << int(ReportError::Output) << "PDF 화일 이름이 없습니다";
+    QTest::newRow("PDF into a missing folder")
+            << customers << ""
+            << ""
+            << ""
+            << "" << 2 << "없는폴더/out.pdf" << int(ReportError::Output)
+            << "PDF 화일을 만들 수 없습니다";
+    QTest::newRow("unknown destination")
+            << customers << ""
+            << ""
+            << ""
+            << "" << 7 << okPdf << int(ReportError::Output) << "알 수 없는 출력 대상";
 }
 
 void TestReportRunner::failuresAreToldNotCrashed()
@@ -107,6 +145,9 @@ void TestReportRunner::failuresAreToldNotCrashed()
     TestShop shop;
     addCustomers(shop);
     writeTemplate(shop, QStringLiteral("깨진양식"), "{ \"title\": ");
+    writeTemplate(shop, QStringLiteral("잘못된열"),
+                  "{\"data\": {\"from\": \"고객\"}, \"detail\": {\"height\": 6, \"items\": "
+                  "[{\"at\": [0, 0, 50, 6], \"text\": \"{고객.휴대전화}\"}]}}");
     ReportRunner runner(shop.context());
     runner.SetReportFile(report);
     runner.SetSelection(selection);
@@ -161,13 +202,13 @@ void TestReportRunner::settingsAreKeptUntilSetAgain()
         return names;
     };
     QVERIFY(runner.RunReport());
-    QCOMPARE(namesPrinted(), (QStringList{"김영희", "김민수"}));
+    QCOMPARE(namesPrinted(), (QStringList {"김영희", "김민수"}));
     runner.SetSelection(QString());
     QVERIFY(runner.RunReport());
-    QCOMPARE(namesPrinted(), (QStringList{"이철수", "박지훈", "김영희", "김민수"}));
+    QCOMPARE(namesPrinted(), (QStringList {"이철수", "박지훈", "김영희", "김민수"}));
     runner.SetSortField(0, QStringLiteral("+{고객.고객명}"));
     QVERIFY(runner.RunReport());
-    QCOMPARE(namesPrinted(), (QStringList{"김민수", "김영희", "박지훈", "이철수"}));
+    QCOMPARE(namesPrinted(), (QStringList {"김민수", "김영희", "박지훈", "이철수"}));
     QVERIFY(shop.prompter().shown().isEmpty());
 }
 

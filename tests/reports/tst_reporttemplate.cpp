@@ -71,7 +71,7 @@ void TestReportTemplate::readsEverySetting()
     QCOMPARE(t->name, QStringLiteral("고객별내역"));
     QCOMPARE(t->pageSizeMm(), QSizeF(148, 105));
     QCOMPARE(t->margins, QMarginsF(8, 8, 8, 8));
-    QCOMPARE(t->tables(), (QStringList{"정비내역", "고객", "고객미수금"}));
+    QCOMPARE(t->tables(), (QStringList {"정비내역", "고객", "고객미수금"}));
     QCOMPARE(t->joins.at(0).column, QStringLiteral("고객코드"));
     QVERIFY(!t->joins.at(0).inner);
     QCOMPARE(t->sort.size(), 2);
@@ -98,17 +98,18 @@ void TestReportTemplate::errorsNameThePlace_data()
     QTest::addColumn<QByteArray>("json");
     QTest::addColumn<QString>("message");
 
-    QTest::newRow("JSON error gives the line") << QByteArray("{\n  \"title\": \"x\",,\n}")
-                                               << "2번째 줄";
+    QTest::newRow("JSON error gives the line")
+            << QByteArray("{\n  \"title\": \"x\",,\n}") << "2번째 줄";
     QTest::newRow("not an object") << QByteArray("[]") << "전체를 { } 로";
     QTest::newRow("unknown key") << QByteArray("{\"titel\": \"x\", \"data\": {\"from\": \"a\"}}")
                                  << "titel: 알 수 없는 항목";
-    QTest::newRow("comments are allowed, no data") << QByteArray("{\"//\": \"note\"}")
-                                                   << "data: 읽을 테이블";
+    QTest::newRow("comments are allowed, no data")
+            << QByteArray("{\"//\": \"note\"}") << "data: 읽을 테이블";
     QTest::newRow("unknown paper") << QByteArray("{\"paper\": \"A9\"}") << "paper: A3, A4";
     QTest::newRow("margins wider than the paper")
             << QByteArray("{\"paper\": \"A5\", \"margins\": 80}") << "여백이 용지보다";
-    QTest::newRow("unknown font") << withDetail("{\"at\": [0,0,10,6], \"text\": \"a\", \"font\": \"큰글씨\"}")
+    QTest::newRow("unknown font") << withDetail(
+            "{\"at\": [0,0,10,6], \"text\": \"a\", \"font\": \"큰글씨\"}")
                                   << "detail.items[0].font: \"fonts\" 에 없는 글꼴 '큰글씨'";
     QTest::newRow("formula not declared")
             << withDetail("{\"at\": [0,0,10,6], \"text\": \"{@발행일자}\"}")
@@ -124,10 +125,10 @@ void TestReportTemplate::errorsNameThePlace_data()
     QTest::newRow("misspelt item key")
             << withDetail("{\"at\": [0,0,10,6], \"text\": \"a\", \"algin\": \"right\"}")
             << "detail.items[0].algin: 알 수 없는 항목";
-    QTest::newRow("item without kind") << withDetail("{\"at\": [0,0,10,6]}")
-                                       << "\"text\", \"line\", \"box\" 가운데 하나";
-    QTest::newRow("three numbers for a box") << withDetail("{\"at\": [0,0,10], \"text\": \"a\"}")
-                                             << "at: 숫자 4개의 배열";
+    QTest::newRow("item without kind")
+            << withDetail("{\"at\": [0,0,10,6]}") << "\"text\", \"line\", \"box\" 가운데 하나";
+    QTest::newRow("three numbers for a box")
+            << withDetail("{\"at\": [0,0,10], \"text\": \"a\"}") << "at: 숫자 4개의 배열";
     QTest::newRow("bad where") << QByteArray("{\"data\": {\"from\": \"정비부품\", \"where\": "
                                              "\"{정비부품.부품명} = \"}}")
                                << "data.where: 조건이 끝나지 않았습니다";
@@ -140,9 +141,9 @@ void TestReportTemplate::errorsNameThePlace_data()
     QTest::newRow("group key without braces")
             << withDetail("", ", \"groups\": [{\"key\": \"정비부품.단위\"}]")
             << "groups[0].key: {테이블.열}";
-    QTest::newRow("bands taller than the page")
-            << withDetail("", ", \"pageHeader\": {\"height\": 200}, \"pageFooter\": {\"height\": 100}")
-            << "용지 안쪽 높이";
+    QTest::newRow("bands taller than the page") << withDetail(
+            "", ", \"pageHeader\": {\"height\": 200}, \"pageFooter\": {\"height\": 100}")
+                                                << "용지 안쪽 높이";
 }
 
 void TestReportTemplate::errorsNameThePlace()
@@ -160,12 +161,18 @@ void TestReportTemplate::templateNames_data()
 {
     QTest::addColumn<QString>("callerPath");
     QTest::addColumn<QString>("name");
-    QTest::newRow("data folder") << "C:\\voz\\RPT\\고객미수현황.RPT" << "고객미수현황";
-    QTest::newRow("program folder") << "\\RPT\\점검정비내역서.rpt" << "점검정비내역서";
-    QTest::newRow("lower case folder") << "C:\\voz\\rpt\\영수증.rpt" << "영수증";
-    QTest::newRow("forward slashes") << "/home/shop/voz/RPT/정비부품.Rpt" << "정비부품";
-    QTest::newRow("bare name") << "고객현황" << "고객현황";
-    QTest::newRow("dots in the name") << "C:\\RPT\\a.b.rpt" << "a.b";
+    QTest::newRow("data folder") << "C:\\voz\\RPT\\고객미수현황.RPT"
+                                 << "고객미수현황";
+    QTest::newRow("program folder") << "\\RPT\\점검정비내역서.rpt"
+                                    << "점검정비내역서";
+    QTest::newRow("lower case folder") << "C:\\voz\\rpt\\영수증.rpt"
+                                       << "영수증";
+    QTest::newRow("forward slashes") << "/home/shop/voz/RPT/정비부품.Rpt"
+                                     << "정비부품";
+    QTest::newRow("bare name") << "고객현황"
+                               << "고객현황";
+    QTest::newRow("dots in the name") << "C:\\RPT\\a.b.rpt"
+                                      << "a.b";
 }
 
 void TestReportTemplate::templateNames()
@@ -194,7 +201,8 @@ void TestReportTemplate::shopFolderOverridesShippedTemplates()
     QFile own(shopRpt.path() + QStringLiteral("/정비부품.JSON"));
     QVERIFY(own.open(QIODevice::WriteOnly));
     own.close();
-    QCOMPARE(QFileInfo(locator.find(QStringLiteral("C:\\voz\\RPT\\정비부품.RPT"))).absoluteFilePath(),
+    QCOMPARE(QFileInfo(locator.find(QStringLiteral("C:\\voz\\RPT\\정비부품.RPT")))
+                     .absoluteFilePath(),
              QFileInfo(own).absoluteFilePath());
 }
 

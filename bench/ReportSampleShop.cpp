@@ -163,7 +163,7 @@ void ReportSampleShop::addParts(Database &base, const char *table, int count)
                                 .arg(QString::fromUtf8(table));
     for (int i = 0; i < count; ++i) {
         const QString &name = kParts.at(i % kParts.size());
-        const QString &model = kModels.at((i / kParts.size() + s.next(3)) % kModels.size());
+        const QString &model = kModels.at((i / kParts.size()) % kModels.size());
         const qint64 buy = (3 + s.next(240)) * 500;
         const qint64 sell = buy + (1 + s.next(40)) * 1000;
         QString unit = QStringLiteral("EA");

@@ -1,6 +1,8 @@
 #include "AppContext.h"
 #include "DataPaths.h"
+#include "FrmInfo.h"
 #include "FrmMain.h"
+#include "ProcessLauncher.h"
 #include "QtPrompter.h"
 #include "Session.h"
 #include "Settings.h"
@@ -30,11 +32,17 @@ int main(int argc, char *argv[])
     Session session;
     session.paths = DataPaths::fromRoot(DataPaths::defaultRoot());
     QtPrompter prompter;
+    prompter.setNoticeHandler(
+            [](const QString &text) { FrmInfo::showNotice(text, QApplication::activeWindow()); });
     Settings settings;
     Stores stores(session.paths);
-    AppContext context{session, prompter, settings, stores};
+    AppContext context {session, prompter, settings, stores};
+    QtProcessLauncher launcher;
 
-    FrmMain mainWindow(context);
+    FrmMain mainWindow(context, launcher);
+    // Screens of the other folders are added here as they are built, one factory per menu
+    // entry, e.g. mainWindow.setScreen("mnu정비내역", ...); the address list goes to
+    // mainWindow.setAddressLookup(...).
     if (!mainWindow.start())
         return 0;
     mainWindow.show();

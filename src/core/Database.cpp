@@ -99,8 +99,14 @@ std::optional<QSqlQuery> Database::query(const QString &sql, const QVariantList 
         setError(q.lastError());
         return std::nullopt;
     }
-    for (const QVariant &p : params)
-        q.addBindValue(p);
+    for (const QVariant &p : params) {
+        // A null QString would be stored as Null; text columns hold '' instead. A Null is
+        // written only when asked for with an invalid QVariant.
+        if (p.typeId() == QMetaType::QString && p.toString().isNull())
+            q.addBindValue(QStringLiteral(""));
+        else
+            q.addBindValue(p);
+    }
     if (!q.exec()) {
         setError(q.lastError());
         return std::nullopt;

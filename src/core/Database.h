@@ -9,7 +9,8 @@
 #include <optional>
 
 // One SQLite store reached through one named Qt connection. Statements always take bound
-// parameters; the error of the last failed call stays readable until the next one.
+// parameters; the error of the last failed call stays readable until the next one. A null
+// QString parameter is bound as '' (text columns never hold Null); pass QVariant() for Null.
 class Database
 {
 public:

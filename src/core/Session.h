@@ -5,6 +5,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The values screens hand to each other: set just before a look-up opens and read back
 // after it closes. One instance lives as long as the application and is passed by
 // reference; nothing here is a global.
@@ -33,4 +35,21 @@ public:
     QString paymentSuggestion;  // current balance as "#,###"
 
     QString shopName;           // 사용자등록.사용자명, shown in the status bar
+
+    // The main window's status bar, installed by the main window (empty without one).
+    // Screens write their help line with setHelpLine and call statusChanged after they
+    // changed workDate or shopName.
+    std::function<void(const QString &)> helpLineSink;
+    std::function<void()> statusSink;
+
+    void setHelpLine(const QString &text) const
+    {
+        if (helpLineSink)
+            helpLineSink(text);
+    }
+    void statusChanged() const
+    {
+        if (statusSink)
+            statusSink();
+    }
 };

@@ -1,6 +1,7 @@
 #include "AppContext.h"
 #include "DataPaths.h"
 #include "FrmInfo.h"
+#include "FrmLedger.h"
 #include "FrmMain.h"
 #include "ProcessLauncher.h"
 #include "QtPrompter.h"
@@ -40,6 +41,8 @@ int main(int argc, char *argv[])
     QtProcessLauncher launcher;
 
     FrmMain mainWindow(context, launcher);
+    mainWindow.setScreen(QStringLiteral("mnu정비내역"),
+                         [](AppContext &c) -> QWidget * { return new FrmLedger(c); });
     // Screens of the other folders are added here as they are built, one factory per menu
     // entry, e.g. mainWindow.setScreen("mnu정비내역", ...); the address list goes to
     // mainWindow.setAddressLookup(...).

@@ -55,7 +55,7 @@ struct Place
 
 const Place kPlaces[F::FieldCount] = {
     {0, 0, "고 객 명", 110},    {0, 2, "챠량번호", 48},   {0, 2, nullptr, 86},
-    {0, 4, "차       종", 0},  {1, 0, "차량색상", 110},  {1, 2, "보험회사", 140},
+    {0, 4, "차       종", 140},  {1, 0, "차량색상", 110},  {1, 2, "보험회사", 140},
     {1, 4, "보험만기", 96},      {2, 0, "자택전화", 110},  {2, 2, "소속회사", 140},
     {2, 4, "검사만기", 96},      {3, 0, "직장전화", 110},  {3, 2, "주민번호", 62},
     {3, 2, nullptr, 72},       {3, 4, "등록일자", 96},   {4, 0, "휴 대 폰", 110},
@@ -102,7 +102,7 @@ void LedgerFields::addTo(QGridLayout *layout)
         const bool twoParts = i + 1 < F::FieldCount && !kPlaces[i + 1].label;
         if (!twoParts) {
             // The remarks run across the rest of the row.
-            const int span = i == F::Remarks || i == F::Model ? 3 : 1;
+            const int span = i == F::Remarks ? 3 : 1;
             layout->addWidget(m_fields[i], p.row, p.column + 1, 1, span);
             continue;
         }
@@ -171,9 +171,13 @@ bool LedgerFields::eventFilter(QObject *watched, QEvent *event)
     case QEvent::FocusIn:
         fieldFocused(index);
         break;
-    case QEvent::FocusOut:
-        fieldLeft(index);
+    case QEvent::FocusOut: {
+        // A message box or look-up window taking the focus is no leaving of the field.
+        const Qt::FocusReason reason = static_cast<QFocusEvent *>(event)->reason();
+        if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+            fieldLeft(index);
         break;
+    }
     default:
         break;
     }

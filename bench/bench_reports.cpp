@@ -6,6 +6,7 @@
 //                                      files (the renderings in docs/screenshots)
 
 #include "AppContext.h"
+#include "BenchRun.h"
 #include "DemoShop.h"
 #include "ReportBuilder.h"
 #include "ReportError.h"
@@ -165,8 +166,7 @@ int writeSamples(const QString &folder)
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenPlatform();
     QGuiApplication app(argc, argv);
     const QStringList args = QCoreApplication::arguments();
     const qsizetype samples = args.indexOf(QStringLiteral("--samples"));
@@ -177,10 +177,5 @@ int main(int argc, char **argv)
         }
         return writeSamples(args.at(samples + 1));
     }
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runRegisteredBenchmarks(argc, argv);
 }

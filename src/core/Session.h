@@ -31,7 +31,7 @@ public:
     int ledgerCurrentRow = 0;
     QString codeCategory;
     QString codeEntryText;
-    QStringList partEditBuffer; // name, specification, unit, selling price, purchase price
+    QStringList partEditBuffer; // name, 규격, unit, selling price, purchase price
     QString paymentSuggestion;  // current balance as "#,###"
 
     QString shopName;           // 사용자등록.사용자명, shown in the status bar

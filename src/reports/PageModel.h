@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReportFontSpec.h"
+#include "ReportFont.h"
 
 #include <QColor>
 #include <QLineF>
@@ -21,7 +21,7 @@ struct PageItem
     QRectF rect; // text: the line's box; box: the box
     QLineF line;
     QString text;
-    ReportFontSpec font;
+    ReportFont font;
     Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;
     QColor color = Qt::black;
     QColor fill; // box: invalid for none

@@ -12,7 +12,7 @@ PagePainter::PagePainter(QPainter &painter, double pixelsPerMm)
     , m_scale(pixelsPerMm)
 { }
 
-QFont PagePainter::deviceFont(const ReportFontSpec &spec)
+QFont PagePainter::deviceFont(const ReportFont &spec)
 {
     const QString key = spec.key();
     auto it = m_fonts.constFind(key);

@@ -8,7 +8,7 @@ class QFontMetricsF;
 
 class QPainter;
 struct ReportPage;
-struct ReportFontSpec;
+struct ReportFont;
 
 // Paints one page of a PageModel. The one drawing path of the preview, the printer and the
 // PDF file: only the scale (device pixels per millimetre) differs.
@@ -21,7 +21,7 @@ public:
     void paint(const ReportPage &page);
 
 private:
-    QFont deviceFont(const ReportFontSpec &spec);
+    QFont deviceFont(const ReportFont &spec);
     void drawWords(const QFontMetricsF &metrics, QPointF at, const QString &text);
 
     QPainter &m_painter;

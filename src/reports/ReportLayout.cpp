@@ -224,7 +224,7 @@ void ReportLayout::emitText(ReportPage &page, const Item &item, const QString &v
     text.remove(QLatin1Char('\r'));
     if (text.isEmpty())
         return;
-    ReportFontSpec font = item.font;
+    ReportFont font = item.font;
     const double width = m_measure.width(font, text);
     if (width > rect.width() + kEpsilon) {
         const bool shrink

@@ -8,7 +8,7 @@ constexpr int kMeasurePixels = 1000;
 constexpr double kMmPerPoint = 25.4 / 72.0;
 } // namespace
 
-QFont ReportMeasure::font(const ReportFontSpec &spec, double pointSize)
+QFont ReportMeasure::font(const ReportFont &spec, double pointSize)
 {
     QFont f = FontMap::font(spec.family, pointSize, spec.bold);
     f.setItalic(spec.italic);
@@ -18,7 +18,7 @@ QFont ReportMeasure::font(const ReportFontSpec &spec, double pointSize)
     return f;
 }
 
-const ReportMeasure::Metrics &ReportMeasure::metrics(const ReportFontSpec &spec) const
+const ReportMeasure::Metrics &ReportMeasure::metrics(const ReportFont &spec) const
 {
     const QString key = spec.key();
     auto it = m_cache.find(key);
@@ -33,19 +33,19 @@ const ReportMeasure::Metrics &ReportMeasure::metrics(const ReportFontSpec &spec)
     return *it;
 }
 
-double ReportMeasure::width(const ReportFontSpec &font, const QString &text) const
+double ReportMeasure::width(const ReportFont &font, const QString &text) const
 {
     const Metrics &m = metrics(font);
     return m.metrics->horizontalAdvance(text) * m.mmPerUnit;
 }
 
-double ReportMeasure::lineHeight(const ReportFontSpec &font) const
+double ReportMeasure::lineHeight(const ReportFont &font) const
 {
     const Metrics &m = metrics(font);
     return m.metrics->height() * m.mmPerUnit;
 }
 
-QString ReportMeasure::fit(const ReportFontSpec &font, const QString &text, double width) const
+QString ReportMeasure::fit(const ReportFont &font, const QString &text, double width) const
 {
     if (this->width(font, text) <= width)
         return text;
@@ -63,7 +63,7 @@ QString ReportMeasure::fit(const ReportFontSpec &font, const QString &text, doub
     return text.left(low);
 }
 
-QStringList ReportMeasure::wrap(const ReportFontSpec &font, const QString &text, double width) const
+QStringList ReportMeasure::wrap(const ReportFont &font, const QString &text, double width) const
 {
     QStringList lines;
     const QStringList paragraphs = QString(text)

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "ReportFontSpec.h"
+#include "ReportFont.h"
 
 #include <QFontMetricsF>
 #include <QHash>
@@ -14,16 +14,16 @@
 class ReportMeasure
 {
 public:
-    double width(const ReportFontSpec &font, const QString &text) const;
-    double lineHeight(const ReportFontSpec &font) const;
+    double width(const ReportFont &font, const QString &text) const;
+    double lineHeight(const ReportFont &font) const;
     // The longest beginning of text that fits into width.
-    QString fit(const ReportFontSpec &font, const QString &text, double width) const;
+    QString fit(const ReportFont &font, const QString &text, double width) const;
     // Lines of at most width: broken at blanks where possible, inside a word otherwise;
     // line breaks in the text are kept.
-    QStringList wrap(const ReportFontSpec &font, const QString &text, double width) const;
+    QStringList wrap(const ReportFont &font, const QString &text, double width) const;
 
     // The font the painter and the measure use for a spec (unhinted), at pointSize.
-    static QFont font(const ReportFontSpec &spec, double pointSize);
+    static QFont font(const ReportFont &spec, double pointSize);
 
 private:
     struct Metrics
@@ -31,7 +31,7 @@ private:
         std::shared_ptr<QFontMetricsF> metrics;
         double mmPerUnit = 0;
     };
-    const Metrics &metrics(const ReportFontSpec &font) const;
+    const Metrics &metrics(const ReportFont &font) const;
 
     mutable QHash<QString, Metrics> m_cache;
 };

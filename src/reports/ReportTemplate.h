@@ -1,7 +1,7 @@
 #pragma once
 
 #include "ReportField.h"
-#include "ReportFontSpec.h"
+#include "ReportFont.h"
 #include "ReportText.h"
 #include "SelectionFormula.h"
 #include "SortField.h"
@@ -31,7 +31,7 @@ struct ReportTemplate
         QLineF line; // line
         ReportText text;
         QString format;
-        ReportFontSpec font;
+        ReportFont font;
         Qt::Alignment align = Qt::AlignLeft | Qt::AlignVCenter;
         Overflow overflow = Overflow::Clip;
         bool suppressRepeated = false;

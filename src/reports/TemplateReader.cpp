@@ -82,11 +82,11 @@ QColor color(const QJsonValue &v, const QString &where)
 struct Reader
 {
     ReportTemplate t;
-    QHash<QString, ReportFontSpec> fonts;
+    QHash<QString, ReportFont> fonts;
 
     void readFonts(const QJsonValue &v)
     {
-        fonts.insert(QStringLiteral("default"), ReportFontSpec());
+        fonts.insert(QStringLiteral("default"), ReportFont());
         if (v.isUndefined())
             return;
         if (!v.isObject())
@@ -100,7 +100,7 @@ struct Reader
                 fail(where, QStringLiteral("{ } 로 묶어야 합니다"));
             const QJsonObject f = it.value().toObject();
             checkKeys(f, where, {"family", "size", "bold", "italic", "underline"});
-            ReportFontSpec spec;
+            ReportFont spec;
             if (f.contains(QStringLiteral("family")))
                 spec.family = string(f.value(QStringLiteral("family")), at(where, "family"));
             applyStyle(spec, f, where);
@@ -108,7 +108,7 @@ struct Reader
         }
     }
 
-    static void applyStyle(ReportFontSpec &spec, const QJsonObject &o, const QString &where)
+    static void applyStyle(ReportFont &spec, const QJsonObject &o, const QString &where)
     {
         if (o.contains(QStringLiteral("size"))) {
             spec.size = number(o.value(QStringLiteral("size")), at(where, QStringLiteral("size")));
@@ -321,7 +321,7 @@ struct Reader
         }
     }
 
-    ReportFontSpec font(const QJsonObject &o, const QString &where)
+    ReportFont font(const QJsonObject &o, const QString &where)
     {
         QString name = QStringLiteral("default");
         if (o.contains(QStringLiteral("font")))
@@ -329,7 +329,7 @@ struct Reader
         if (!fonts.contains(name))
             fail(at(where, QStringLiteral("font")),
                  QStringLiteral("\"fonts\" 에 없는 글꼴 '%1'").arg(name));
-        ReportFontSpec spec = fonts.value(name);
+        ReportFont spec = fonts.value(name);
         applyStyle(spec, o, where);
         return spec;
     }

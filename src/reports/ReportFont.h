@@ -4,7 +4,7 @@
 
 // A font as templates name it: the document's family (굴림, 굴림체, 돋움, 바탕 …, mapped to this
 // platform's fonts by FontMap), size in points and style.
-struct ReportFontSpec
+struct ReportFont
 {
     QString family = QStringLiteral("굴림");
     double size = 9;
@@ -21,7 +21,7 @@ struct ReportFontSpec
                 .arg(italic ? 'i' : '-')
                 .arg(underline ? 'u' : '-');
     }
-    bool operator==(const ReportFontSpec &o) const
+    bool operator==(const ReportFont &o) const
     {
         return family == o.family && size == o.size && bold == o.bold && italic == o.italic
                 && underline == o.underline;

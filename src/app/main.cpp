@@ -1,7 +1,10 @@
 #include "AppContext.h"
+#include "CatalogueLookups.h"
 #include "DataPaths.h"
 #include "FrmInfo.h"
+#include "FrmCodes.h"
 #include "FrmMain.h"
+#include "FrmPartMaintenance.h"
 #include "ProcessLauncher.h"
 #include "QtPrompter.h"
 #include "Session.h"
@@ -36,13 +39,31 @@ int main(int argc, char *argv[])
             [](const QString &text) { FrmInfo::showNotice(text, QApplication::activeWindow()); });
     Settings settings;
     Stores stores(session.paths);
-    AppContext context {session, prompter, settings, stores};
+    CatalogueLookups lookups;
+    AppContext context {session, prompter, settings, stores, &lookups};
     QtProcessLauncher launcher;
 
     FrmMain mainWindow(context, launcher);
-    // Screens of the other folders are added here as they are built, one factory per menu
-    // entry, e.g. mainWindow.setScreen("mnu정비내역", ...); the address list goes to
-    // mainWindow.setAddressLookup(...).
+    // Screens of the other folders, one factory per menu entry.
+    mainWindow.setScreen(QStringLiteral("mnu기타자료"), [](AppContext &c) -> QWidget * {
+        return new FrmCodes(c);
+    });
+    mainWindow.setScreen(QStringLiteral("mnu정비부품"), [](AppContext &c) -> QWidget * {
+        return new FrmPartMaintenance(c, PartMaintenanceSetup::catalogue());
+    });
+    mainWindow.setScreen(QStringLiteral("mnu참조부품"), [](AppContext &c) -> QWidget * {
+        return new FrmPartMaintenance(c, PartMaintenanceSetup::reference());
+    });
+    // The shop information's address list for several postal matches.
+    mainWindow.setAddressLookup([&lookups](AppContext &c, QString &postalCode, QString &address) {
+        const std::optional<AddressChoice> chosen
+                = lookups.pickAddress(c, QApplication::activeWindow());
+        if (!chosen)
+            return false;
+        postalCode = chosen->postalCode;
+        address = chosen->address;
+        return true;
+    });
     if (!mainWindow.start())
         return 0;
     mainWindow.show();

@@ -1,0 +1,7 @@
+#pragma once
+
+class Grid;
+
+// Makes a grid's view at least wide enough for its visible columns, row numbers of up to
+// rowDigits digits and the scroll bar, and high enough for visibleRows rows.
+void FitGridView(Grid *grid, int visibleRows, int rowDigits = 5);

@@ -55,15 +55,7 @@ int main(int argc, char *argv[])
         return new FrmPartMaintenance(c, PartMaintenanceSetup::reference());
     });
     // The shop information's address list for several postal matches.
-    mainWindow.setAddressLookup([&lookups](AppContext &c, QString &postalCode, QString &address) {
-        const std::optional<AddressChoice> chosen
-                = lookups.pickAddress(c, QApplication::activeWindow());
-        if (!chosen)
-            return false;
-        postalCode = chosen->postalCode;
-        address = chosen->address;
-        return true;
-    });
+    mainWindow.setAddressLookup(lookups.addressLookup());
     if (!mainWindow.start())
         return 0;
     mainWindow.show();

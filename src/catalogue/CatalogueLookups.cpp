@@ -8,6 +8,8 @@
 #include "FrmPartPick.h"
 #include "Session.h"
 
+#include <QApplication>
+
 std::optional<QString> CatalogueLookups::pickCode(AppContext &context, QWidget *parent)
 {
     FrmCodePick pick(context, parent);
@@ -56,4 +58,17 @@ std::optional<AddressChoice> CatalogueLookups::pickAddress(AppContext &context, 
         return address.choice();
     m_runner(address);
     return address.choice();
+}
+
+std::function<bool(AppContext &, QString &, QString &)> CatalogueLookups::addressLookup()
+{
+    return [this](AppContext &context, QString &postalCode, QString &address) {
+        const std::optional<AddressChoice> chosen
+                = pickAddress(context, QApplication::activeWindow());
+        if (!chosen)
+            return false;
+        postalCode = chosen->postalCode;
+        address = chosen->address;
+        return true;
+    };
 }

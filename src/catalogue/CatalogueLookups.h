@@ -4,6 +4,8 @@
 #include "ListPrintRequest.h"
 #include "Lookups.h"
 
+#include <functional>
+
 // The look-up windows of the application: frm기타자료조회, frm정비부품조회, frm고객조회,
 // frm고객조회2 and frm주소, each run as a modal window over its opener. Tests hand in a
 // runner that drives the windows instead of exec().
@@ -22,6 +24,11 @@ public:
     std::optional<qint64> pickCustomer(AppContext &context, QWidget *parent) override;
     std::optional<QString> pickCustomerValue(AppContext &context, QWidget *parent) override;
     std::optional<AddressChoice> pickAddress(AppContext &context, QWidget *parent) override;
+
+    // The address list as the shop-information screen takes it: reads
+    // Session::addressSearchText, fills postalCode and address with the choice and answers
+    // whether there was one. The list opens over the active window.
+    std::function<bool(AppContext &, QString &postalCode, QString &address)> addressLookup();
 
 private:
     DialogRunner m_runner = execDialog();

@@ -125,12 +125,21 @@ DialogRunner DialogScript::runner()
         m_opened << dialog.objectName();
         m_captions << dialog.windowTitle();
         dialog.show();
-        if (!QTest::qWaitForWindowActive(&dialog))
+        // As exec() would: the window opened over its opener takes the keyboard.
+        dialog.activateWindow();
+        if (!QTest::qWaitFor([&] { return dialog.isActiveWindow(); }))
             qWarning("%s did not become active", qPrintable(dialog.objectName()));
         if (!m_steps.isEmpty())
             m_steps.takeFirst()(dialog);
         if (dialog.isVisible())
             dialog.reject();
+        // Back to the opener, as when a modal window closes.
+        if (QWidget *opener = dialog.parentWidget()) {
+            opener->window()->activateWindow();
+            if (!QTest::qWaitFor([&] { return opener->window()->isActiveWindow(); }))
+                qWarning("the opener of %s did not become active again",
+                         qPrintable(dialog.objectName()));
+        }
         return dialog.result();
     };
 }

@@ -14,6 +14,10 @@ bool isPhone(const QString &kind)
             || kind == QStringLiteral("휴대폰");
 }
 
+// By name without walking the name index: reading every customer through the index costs
+// a table look-up per row, several times a plain scan and sort.
+const QString kByName = QStringLiteral(" order by +고객명, 고객코드");
+
 } // namespace
 
 CustomerLookupStore::CustomerLookupStore(Database &base)
@@ -23,12 +27,8 @@ CustomerLookupStore::CustomerLookupStore(Database &base)
 
 QStringList CustomerLookupStore::pickColumns()
 {
-    return {QStringLiteral("고객명"),   QStringLiteral("차량번호"), QStringLiteral("차량명"),
-            QStringLiteral("주민번호"), QStringLiteral("차량색상"), QStringLiteral("자택전화"),
-            QStringLiteral("직장전화"), QStringLiteral("휴대폰"),   QStringLiteral("삐삐"),
-            QStringLiteral("보험회사"), QStringLiteral("보험만기"), QStringLiteral("소속회사"),
-            QStringLiteral("검사만기"), QStringLiteral("우편번호"), QStringLiteral("주소"),
-            QStringLiteral("기타사항"), QStringLiteral("등록일자"), QStringLiteral("고객코드")};
+    return {QStringLiteral("고객명"), QStringLiteral("차량번호"), QStringLiteral("차량명"),
+            QStringLiteral("고객코드")};
 }
 
 QStringList CustomerLookupStore::valueColumns()
@@ -49,15 +49,15 @@ std::optional<QList<QStringList>> CustomerLookupStore::customers(const QString &
                     {LikePattern::contains(text)});
     }
     if (kind == QStringLiteral("고객명")) {
+        if (text.isEmpty())
+            return rows(columns, kByName, {});
         return rows(columns,
                     QStringLiteral(" where 고객명") + LikePattern::likeClause()
                             + QStringLiteral(" order by 고객명, 고객코드"),
                     {LikePattern::beginsWith(text)});
     }
     if (isPhone(kind)) {
-        return rows(columns,
-                    QStringLiteral(" where ") + kind + LikePattern::likeClause()
-                            + QStringLiteral(" order by 고객명, 고객코드"),
+        return rows(columns, QStringLiteral(" where ") + kind + LikePattern::likeClause() + kByName,
                     {LikePattern::contains(text)});
     }
     return rows(columns, QStringLiteral(" order by 고객코드"), {});
@@ -77,11 +77,9 @@ std::optional<QList<QStringList>> CustomerLookupStore::values(const QString &kin
     }
     if (kind == QStringLiteral("고객명") || kind == QStringLiteral("소속회사")) {
         if (text.isEmpty()) {
-            const QString where = kind == QStringLiteral("소속회사")
-                    ? QStringLiteral(" where 소속회사 <> ''")
-                    : QString();
-            return rows(columns, where + QStringLiteral(" order by ") + kind
-                                         + QStringLiteral(", 고객코드"),
+            if (kind == QStringLiteral("고객명"))
+                return rows(columns, kByName, {});
+            return rows(columns, QStringLiteral(" where 소속회사 <> '' order by 소속회사, 고객코드"),
                         {});
         }
         return rows(columns,

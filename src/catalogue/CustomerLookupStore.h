@@ -16,8 +16,8 @@ class CustomerLookupStore
 public:
     explicit CustomerLookupStore(Database &base);
 
-    // The columns of the customer look-up: 고객명, 차량번호, 차량명, then the other
-    // columns of 고객, 고객코드 last.
+    // The columns of the customer look-up: 고객명, 차량번호, 차량명 and 고객코드. The opener
+    // loads the chosen customer by its code, so nothing else is read for lists of thousands.
     static QStringList pickColumns();
     // The columns of the second customer look-up: 고객명, 차량번호, 소속회사, 차량명.
     static QStringList valueColumns();

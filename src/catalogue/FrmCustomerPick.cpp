@@ -41,17 +41,13 @@ FrmCustomerPick::FrmCustomerPick(AppContext &context, QWidget *parent)
     auto *frame = new QFrame(this);
     frame->setObjectName(QStringLiteral("Frame고객"));
     frame->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    m_grid = new Grid(frame, QStringLiteral("vs1"), kCodeColumn, kRows);
-    QStringList headers = CustomerLookupStore::pickColumns();
-    headers[0] = QStringLiteral("고객명");
-    headers[1] = QStringLiteral("차량번호");
-    headers[2] = QStringLiteral("차   종");
-    m_grid->setHeaderTexts(headers);
+    m_grid = new Grid(frame, QStringLiteral("vs1"), Code, kRows);
+    m_grid->setHeaderTexts({QStringLiteral("고객명"), QStringLiteral("차량번호"),
+                            QStringLiteral("차   종"), QStringLiteral("고객코드")});
     const double widths[] = {14.12, 10.75, 16.87};
-    for (int c = 1; c <= 3; ++c)
+    for (int c = Name; c <= Model; ++c)
         m_grid->setColumnWidth(c, widths[c - 1]);
-    for (int c = 4; c <= kCodeColumn; ++c)
-        m_grid->setColumnHidden(c);
+    m_grid->setColumnHidden(Code);
     m_grid->lock(-1, -1, -1, -1);
     FitGridView(m_grid, kVisibleRows, 6);
     QTableView *view = m_grid->view();
@@ -116,7 +112,7 @@ bool FrmCustomerPick::load()
 
 void FrmCustomerPick::pick(int row)
 {
-    const QString code = m_grid->text(kCodeColumn, row);
+    const QString code = m_grid->text(Code, row);
     m_choice = code.isEmpty() ? 0 : code.toLongLong();
     // The statement keeps its customer to itself; the ledger's current customer is this one.
     if (m_context.session.popupCaller != kStatementCaller)

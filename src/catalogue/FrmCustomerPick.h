@@ -20,7 +20,7 @@ class FrmCustomerPick : public QDialog
 {
     Q_OBJECT
 public:
-    static constexpr int kCodeColumn = 18;
+    enum Column { Name = 1, Vehicle, Model, Code };
 
     explicit FrmCustomerPick(AppContext &context, QWidget *parent = nullptr);
 

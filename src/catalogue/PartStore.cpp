@@ -20,7 +20,8 @@ QString PartStore::tableName(PartTable table)
 
 std::optional<QList<PartRecord>> PartStore::list()
 {
-    return read(QStringLiteral(" order by 부품명, 부품코드"), {});
+    // A scan and sort, not a walk of the name index with a look-up per row.
+    return read(QStringLiteral(" order by +부품명, 부품코드"), {});
 }
 
 std::optional<QList<PartRecord>> PartStore::findByPrefix(const QString &prefix)

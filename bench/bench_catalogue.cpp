@@ -2,6 +2,7 @@
 // a full-size shop: 100 000 customers (DemoShop::benchRoot) and a catalogue of 20 000 items
 // (generated here into a temporary root).
 #include "AppContext.h"
+#include "BenchRun.h"
 #include "DemoShop.h"
 #include "FrmAddress.h"
 #include "FrmCodes.h"
@@ -276,8 +277,7 @@ BENCHMARK(BM_AddressSearch)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenPlatform();
     // Every window shown offscreen says this once; it would bury the results.
     static const QtMessageHandler previous = qInstallMessageHandler(
             [](QtMsgType type, const QMessageLogContext &context, const QString &text) {
@@ -285,10 +285,5 @@ int main(int argc, char **argv)
                     previous(type, context, text);
             });
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runRegisteredBenchmarks(argc, argv);
 }

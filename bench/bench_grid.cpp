@@ -1,4 +1,5 @@
 // How long the grid takes to fill, bind, scroll and edit at 100 000 rows of 15 columns.
+#include "BenchRun.h"
 #include "Cursor.h"
 #include "Database.h"
 #include "Grid.h"
@@ -157,13 +158,7 @@ BENCHMARK(BM_ColourAndClearBlocks)->Unit(benchmark::kMicrosecond);
 
 int main(int argc, char **argv)
 {
-    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-        qputenv("QT_QPA_PLATFORM", "offscreen");
+    useOffscreenPlatform();
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv))
-        return 1;
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runRegisteredBenchmarks(argc, argv);
 }

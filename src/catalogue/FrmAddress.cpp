@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "Grid.h"
+#include "PostalStore.h"
 #include "GridFit.h"
 #include "Prompter.h"
 #include "Session.h"
@@ -23,7 +24,6 @@ constexpr int kVisibleRows = 14;
 FrmAddress::FrmAddress(AppContext &context, QWidget *parent)
     : QDialog(parent)
     , m_context(context)
-    , m_store(context.stores.postal())
     , m_grid(new Grid(this, QStringLiteral("vs2"), 3, kRows))
     , m_ok(new QPushButton(QStringLiteral("선택(&S)"), this))
     , m_exit(new QPushButton(QStringLiteral("닫기(&K)"), this))
@@ -79,25 +79,22 @@ FrmAddress::Found FrmAddress::search()
 {
     if (!m_context.stores.openPostal(m_context.prompter))
         return Found::Nothing;
-    const auto found = m_store.findByTown(m_context.session.addressSearchText);
-    if (!found) {
-        ShowError(m_context.prompter, 0, m_store.lastError(), QStringLiteral("주소검색"),
-                  objectName(), true);
-        return Found::Nothing;
-    }
-    if (found->isEmpty()) {
+    const QList<AddressChoice> found = PostalStore(m_context.stores, m_context.prompter)
+                                               .search(PostalStore::By::Town,
+                                                       m_context.session.addressSearchText);
+    if (found.isEmpty()) {
         ShowMsg(m_context.prompter, QStringLiteral("찾을 주소가 없습니다!"),
                 QStringLiteral("검색안됨"));
         return Found::Nothing;
     }
-    if (found->size() == 1) {
+    if (found.size() == 1) {
         if (handsBack())
-            m_choice = AddressChoice {found->first().postalCode, found->first().address};
+            m_choice = found.first();
         return Found::One;
     }
     QList<QStringList> rows;
-    rows.reserve(found->size());
-    for (const PostalRecord &r : *found)
+    rows.reserve(found.size());
+    for (const AddressChoice &r : found)
         rows << QStringList {r.postalCode, r.address, r.lots};
     m_grid->setRows(rows);
     m_grid->setMaxRows(qMax(kRows, int(rows.size())));
@@ -112,6 +109,6 @@ void FrmAddress::pick(int row)
     const QString address = m_grid->text(Address, row);
     // An empty row below the list is no address: the opener's fields keep what they hold.
     if (handsBack() && !(code.isEmpty() && address.isEmpty()))
-        m_choice = AddressChoice {code, address};
+        m_choice = AddressChoice {code, address, m_grid->text(Lots, row)};
     accept();
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "Lookups.h"
-#include "PostalStore.h"
 
 #include <QDialog>
 
@@ -38,7 +37,6 @@ private:
     bool handsBack() const;
 
     AppContext &m_context;
-    PostalStore m_store;
     Grid *m_grid;
     QPushButton *m_ok;
     QPushButton *m_exit;

@@ -21,6 +21,11 @@ public:
     // A one-line input box; nullopt when cancelled.
     virtual std::optional<QString> input(const QString &prompt, const QString &title,
                                          const QString &initial) = 0;
+    // An input box whose text is masked; by default an ordinary input box.
+    virtual std::optional<QString> inputPassword(const QString &prompt, const QString &title)
+    {
+        return input(prompt, title, QString());
+    }
     // The notice window that closes itself after one second.
     virtual void notice(const QString &text) = 0;
 

@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QInputDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 
@@ -65,6 +66,19 @@ std::optional<QString> QtPrompter::input(const QString &prompt, const QString &t
     dialog.setWindowTitle(title);
     dialog.setLabelText(prompt);
     dialog.setTextValue(initial);
+    dialog.setOkButtonText(QStringLiteral("확인"));
+    dialog.setCancelButtonText(QStringLiteral("취소"));
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return dialog.textValue();
+}
+
+std::optional<QString> QtPrompter::inputPassword(const QString &prompt, const QString &title)
+{
+    QInputDialog dialog(parentWindow());
+    dialog.setWindowTitle(title);
+    dialog.setLabelText(prompt);
+    dialog.setTextEchoMode(QLineEdit::Password);
     dialog.setOkButtonText(QStringLiteral("확인"));
     dialog.setCancelButtonText(QStringLiteral("취소"));
     if (dialog.exec() != QDialog::Accepted)

@@ -15,6 +15,7 @@ public:
     bool question(const QString &text, const QString &title, bool defaultYes) override;
     std::optional<QString> input(const QString &prompt, const QString &title,
                                  const QString &initial) override;
+    std::optional<QString> inputPassword(const QString &prompt, const QString &title) override;
     void notice(const QString &text) override;
 
     // The shell installs its own notice window; until then a plain one is used.

@@ -159,8 +159,8 @@ void FrmMain::installOwnScreens()
 
 void FrmMain::placeWindow()
 {
-    // The documented size filled the screens of its day; where the screen allows, the window
-    // is widened so that the whole toolbar shows.
+    // The documented 12000 x 9000 twips filled the screens of its day: the window takes the
+    // whole available screen, and never less than the toolbar and the status bar need.
     QSize size(kWidthTwips / kTwipsPerPixel, kHeightTwips / kTwipsPerPixel);
     if (const auto *toolbar = findChild<QToolBar *>(QStringLiteral("tbrMenu")))
         size.setWidth(qMax(size.width(), toolbar->sizeHint().width() + 16));
@@ -171,7 +171,8 @@ void FrmMain::placeWindow()
     }
     size.setWidth(qMax(size.width(), statusWidth));
     if (const QScreen *screen = this->screen())
-        size = size.boundedTo(screen->availableGeometry().size());
+        size = size.expandedTo(screen->availableGeometry().size())
+                       .boundedTo(screen->availableGeometry().size());
     move(0, 0);
     resize(size);
 }
@@ -331,6 +332,8 @@ QWidget *FrmMain::openScreen(const QString &menuName)
 
     sub->adjustSize();
     const QSize room = m_area->viewport()->size();
+    if (screen->property("fillWorkArea").toBool())
+        sub->resize(sub->size().expandedTo(room));
     QPoint at((room.width() - sub->width()) / 2, (room.height() - sub->height()) / 2);
     const QVariant placeAt = screen->property("placeAt");
     if (placeAt.isValid())

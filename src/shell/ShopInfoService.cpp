@@ -4,20 +4,10 @@
 #include "Cursor.h"
 #include "DataAccess.h"
 #include "Database.h"
-#include "LikePattern.h"
+#include "PostalStore.h"
 #include "Prompter.h"
 #include "Stores.h"
 #include "Transaction.h"
-
-namespace {
-
-QString withSpace(const QVariant &part)
-{
-    const QString text = part.isNull() ? QString() : part.toString().trimmed();
-    return text.isEmpty() ? QString() : text + QLatin1Char(' ');
-}
-
-} // namespace
 
 ShopInfoService::ShopInfoService(AppContext &context)
     : m_context(context)
@@ -122,21 +112,9 @@ bool ShopInfoService::replaceRow(const QStringList &fields)
 QList<ShopInfoService::Postal> ShopInfoService::searchAddress(const QString &typed)
 {
     QList<Postal> found;
-    Prompter &prompter = m_context.prompter;
-    if (!m_context.stores.openPostal(prompter))
-        return found;
-    Cursor rows;
-    if (!OpenQuery(prompter, m_context.stores.postal(), rows,
-                   QStringLiteral("select 우편번호, 시도, 구군, 동면 from 우편번호 where 동면")
-                           + LikePattern::likeClause() + QStringLiteral(" order by 우편번호"),
-                   {LikePattern::contains(typed.trimmed())})) {
-        return found;
-    }
-    for (rows.moveFirst(); !rows.eof(); rows.moveNext()) {
-        found << Postal {rows.text(QStringLiteral("우편번호")),
-                         withSpace(rows.value(QStringLiteral("시도")))
-                                 + withSpace(rows.value(QStringLiteral("구군")))
-                                 + withSpace(rows.value(QStringLiteral("동면")))};
-    }
+    const auto rows = PostalStore(m_context.stores, m_context.prompter)
+                              .search(PostalStore::By::Town, typed);
+    for (const AddressChoice &row : rows)
+        found << Postal{row.postalCode, row.address};
     return found;
 }

@@ -1,5 +1,8 @@
 #include "WorkArea.h"
 
+#include <QMdiSubWindow>
+#include <QResizeEvent>
+
 #include <QPaintEvent>
 #include <QPainter>
 
@@ -31,4 +34,17 @@ void WorkArea::paintEvent(QPaintEvent *event)
         painter.drawPixmap(0, 0, m_picture);
     else if (!m_tile.isNull())
         painter.drawTiledPixmap(viewport()->rect(), m_tile);
+}
+
+void WorkArea::resizeEvent(QResizeEvent *event)
+{
+    QMdiArea::resizeEvent(event);
+    const QSize room = viewport()->size();
+    const auto windows = subWindowList();
+    for (QMdiSubWindow *sub : windows) {
+        if (sub->widget() && sub->widget()->property("fillWorkArea").toBool()
+            && !sub->isMinimized() && !sub->isMaximized()) {
+            sub->setGeometry(QRect(QPoint(0, 0), room));
+        }
+    }
 }

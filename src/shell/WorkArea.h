@@ -4,7 +4,9 @@
 #include <QPixmap>
 
 // The main window's work area: the window colour, covered by the shop's chosen picture
-// when there is one, otherwise by the program's background tile.
+// when there is one, otherwise by the program's background tile. A screen with the dynamic
+// property "fillWorkArea" set is sized to the whole area (the ledger, where the shop works
+// all day).
 class WorkArea : public QMdiArea
 {
     Q_OBJECT
@@ -20,6 +22,8 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    // Screens that asked for it (the dynamic property "fillWorkArea") keep filling the area.
+    void resizeEvent(QResizeEvent *event) override;
 
 private:
     QColor m_colour;

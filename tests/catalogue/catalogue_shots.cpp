@@ -8,6 +8,7 @@
 #include "FrmPartMaintenance.h"
 #include "FrmPartPick.h"
 #include "Grid.h"
+#include "ListReports.h"
 #include "RecordingLauncher.h"
 #include "ScriptedPrompter.h"
 #include "Session.h"
@@ -65,12 +66,16 @@ int main(int argc, char *argv[])
     window.hooks().now = [] { return QDateTime(QDate(2005, 12, 31), QTime(15, 4)); };
     window.setScreen(QStringLiteral("mnu기타자료"),
                      [](AppContext &c) -> QWidget * { return new FrmCodes(c); });
-    window.setScreen(QStringLiteral("mnu정비부품"), [](AppContext &c) -> QWidget * {
-        return new FrmPartMaintenance(c, PartMaintenanceSetup::catalogue());
-    });
-    window.setScreen(QStringLiteral("mnu참조부품"), [](AppContext &c) -> QWidget * {
-        return new FrmPartMaintenance(c, PartMaintenanceSetup::reference());
-    });
+    const auto partsScreen = [](const PartMaintenanceSetup &setup) {
+        return [setup](AppContext &c) -> QWidget * {
+            auto *screen = new FrmPartMaintenance(c, setup);
+            screen->setListPrinter(ListReports::printer());
+            return screen;
+        };
+    };
+    window.setScreen(QStringLiteral("mnu정비부품"), partsScreen(PartMaintenanceSetup::catalogue()));
+    window.setScreen(QStringLiteral("mnu참조부품"), partsScreen(PartMaintenanceSetup::reference()));
+    lookups.setListPrinter(ListReports::printer());
     if (!window.start())
         return 1;
     window.show();

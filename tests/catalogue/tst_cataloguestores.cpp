@@ -3,6 +3,7 @@
 #include "CustomerLookupStore.h"
 #include "PartStore.h"
 #include "PostalStore.h"
+#include "Stores.h"
 #include "TestShop.h"
 
 #include <QtTest>
@@ -308,17 +309,15 @@ void TestCatalogueStores::postalSearchContains()
     addPostal(shop, "135-080", "서울특별시", "강남구", "역삼1동", QVariant());
     addPostal(shop, "463-010", "경기도", "성남시 분당구", "정자동");
     addPostal(shop, "100-100", "서울특별시", "중구", "100%동");
-    PostalStore store(shop.stores().postal());
-    const auto found = store.findByTown("삼");
-    QVERIFY(found);
-    QCOMPARE(found->size(), 2);
-    QCOMPARE(found->at(0).postalCode, QStringLiteral("135-080"));
-    QCOMPARE(found->at(0).address, QStringLiteral("서울특별시 강남구 역삼1동 "));
-    QCOMPARE(found->at(0).lots, QString());
-    QCOMPARE(found->at(1).lots, QStringLiteral("1~50"));
-    QCOMPARE(store.findByTown("%")->size(), 1);
-    QCOMPARE(store.findByCode("-08")->size(), 2);
-    QCOMPARE(store.findByTown("")->size(), 4);
+    PostalStore store(shop.stores(), shop.prompter());
+    const QList<AddressChoice> found = store.search(PostalStore::By::Town, "삼");
+    QCOMPARE(found.size(), 2);
+    QCOMPARE(found.at(0).postalCode, QStringLiteral("135-080"));
+    QCOMPARE(found.at(0).address, QStringLiteral("서울특별시 강남구 역삼1동 "));
+    QCOMPARE(found.at(0).lots, QString());
+    QCOMPARE(found.at(1).lots, QStringLiteral("1~50"));
+    QCOMPARE(store.search(PostalStore::By::Town, "%").size(), 1);
+    QCOMPARE(store.search(PostalStore::By::PostalCode, "-08").size(), 2);
 }
 
 void TestCatalogueStores::customerSearch_data()

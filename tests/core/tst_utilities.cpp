@@ -1,10 +1,15 @@
 #include "DateUtil.h"
 #include "FieldKeys.h"
+#include "InputMode.h"
 #include "NumberFormat.h"
 #include "Session.h"
 #include "TextUtil.h"
+#include "WindowTools.h"
 
 #include <QLineEdit>
+#include <QMainWindow>
+#include <QMdiArea>
+#include <QMdiSubWindow>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <QtTest>
@@ -32,6 +37,8 @@ private slots:
     void parseWholeNumber();
     void enterAndArrowsMoveTheFocus();
     void fieldSelectsAllOnFocus();
+    void unloadAllButKeepsTheNamedWindow();
+    void hangulModeAsksTheInputMethod();
 };
 
 void TestUtilities::normDate_data()
@@ -277,6 +284,38 @@ void TestUtilities::fieldSelectsAllOnFocus()
     a->setFocus();
     b->setFocus();
     QTRY_COMPARE(b->selectedText(), b->text());
+}
+
+void TestUtilities::unloadAllButKeepsTheNamedWindow()
+{
+    QMainWindow main;
+    main.setObjectName(QStringLiteral("frm주화면"));
+    auto *area = new QMdiArea(&main);
+    main.setCentralWidget(area);
+    QWidget *screens[2];
+    for (int i = 0; i < 2; ++i) {
+        screens[i] = new QWidget;
+        screens[i]->setObjectName(i == 0 ? QStringLiteral("frm정비내역") : QStringLiteral("frm달력"));
+        area->addSubWindow(screens[i])->show();
+    }
+    QWidget other;
+    other.setObjectName(QStringLiteral("FrmSMS"));
+    main.show();
+    other.show();
+    UnloadAllBut(QStringLiteral("FRM정비내역")); // letter case does not matter
+    QVERIFY(main.isVisible());
+    QVERIFY(screens[0]->isVisible());
+    QVERIFY(!other.isVisible());
+    QVERIFY(!screens[1]->isVisible());
+}
+
+void TestUtilities::hangulModeAsksTheInputMethod()
+{
+    QLineEdit field;
+    SetHangulMode(&field, false);
+    QVERIFY(field.inputMethodHints() & Qt::ImhPreferLatin);
+    SetHangulMode(&field, true);
+    QVERIFY(!(field.inputMethodHints() & Qt::ImhPreferLatin));
 }
 
 QTEST_MAIN(TestUtilities)

@@ -15,7 +15,8 @@ struct Login
     {
         window.load();
         window.show();
-        QTest::qWaitForWindowActive(&window);
+        if (!QTest::qWaitForWindowActive(&window))
+            qWarning("the window did not become active");
         box = window.findChild<QLineEdit *>(QStringLiteral("txtPassword"));
     }
     void enter(const QString &text)

@@ -14,7 +14,8 @@ struct Change
         : window(shop.context())
     {
         window.show();
-        QTest::qWaitForWindowActive(&window);
+        if (!QTest::qWaitForWindowActive(&window))
+            qWarning("the window did not become active");
         current = window.findChild<QLineEdit *>(QStringLiteral("Text1"));
         next = window.findChild<QLineEdit *>(QStringLiteral("Text2"));
         ok = window.findChild<QPushButton *>(QStringLiteral("cmdok"));

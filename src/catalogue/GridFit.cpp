@@ -25,4 +25,6 @@ void FitGridView(Grid *grid, int visibleRows, int rowDigits)
     const int height = frame + view->horizontalHeader()->sizeHint().height()
             + visibleRows * rows->defaultSectionSize();
     view->setMinimumSize(width, height);
+    // Room the row numbers leave over goes to the last column rather than showing as a gap.
+    view->horizontalHeader()->setStretchLastSection(true);
 }

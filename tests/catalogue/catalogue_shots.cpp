@@ -20,6 +20,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QFont>
+#include <QHash>
 #include <QMdiSubWindow>
 #include <QTest>
 
@@ -85,7 +86,8 @@ int main(int argc, char *argv[])
     const auto open = [&](const char *menu, const QString &name) {
         window.menuAction(QString::fromUtf8(menu))->trigger();
         QApplication::processEvents();
-        save(&window, QStringLiteral("catalogue-") + name + QStringLiteral("-main"));
+        if (name == QLatin1String("parts"))
+            save(&window, QStringLiteral("catalogue-parts-main"));
         if (QMdiSubWindow *sub = window.workArea()->activeSubWindow()) {
             save(sub, QStringLiteral("catalogue-") + name);
             sub->close();
@@ -100,7 +102,16 @@ int main(int argc, char *argv[])
         dialog.show();
         if (!QTest::qWaitForWindowExposed(&dialog))
             qWarning("%s not shown", qPrintable(dialog.objectName()));
-        save(&dialog, QStringLiteral("lookup-") + dialog.objectName());
+        static const QHash<QString, QString> files = {
+                {QStringLiteral("frm기타자료조회"), QStringLiteral("lookup-codes")},
+                {QStringLiteral("frm참조"), QStringLiteral("lookup-code-entry")},
+                {QStringLiteral("frm정비부품조회"), QStringLiteral("lookup-parts")},
+                {QStringLiteral("frm부품수정"), QStringLiteral("lookup-part-edit")},
+                {QStringLiteral("frm고객조회"), QStringLiteral("lookup-customers")},
+                {QStringLiteral("frm고객조회2"), QStringLiteral("lookup-customer-values")},
+                {QStringLiteral("frm주소"), QStringLiteral("lookup-address")},
+        };
+        save(&dialog, files.value(dialog.objectName(), dialog.objectName()));
         if (auto *parts = qobject_cast<FrmPartPick *>(&dialog)) {
             parts->grid()->gotoCell(1, 3);
             parts->changePart();

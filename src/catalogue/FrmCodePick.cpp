@@ -157,6 +157,9 @@ int FrmCodePick::runEntry(const QString &caption, const QString &text)
 
 void FrmCodePick::addCode()
 {
+    // A list of no known category takes no codes.
+    if (!CodeStore::isCategory(m_category))
+        return;
     runEntry(m_category + QStringLiteral(" 신규등록 하세요"), QString());
     const QString name = m_context.session.codeEntryText;
     if (name.isEmpty())
@@ -180,7 +183,7 @@ void FrmCodePick::renameCode()
 {
     const int row = m_grid->activeRow();
     const QString id = m_grid->text(Id, row);
-    if (id.isEmpty())
+    if (id.isEmpty() || !CodeStore::isCategory(m_category))
         return;
     runEntry(m_category + QStringLiteral(" 수정 하세요"), m_grid->text(Name, row));
     const QString name = m_context.session.codeEntryText;

@@ -279,6 +279,12 @@ void TestCodes::pickListsCategoryByName()
     QCOMPARE(p.grid()->text(1, 0), category);
     QCOMPARE(columnTexts(p.grid(), 1), expected);
     QCOMPARE(shop.session().codeEntryText, QString());
+    if (!CodeStore::isCategory(category)) {
+        // Nothing can be added to a list of no category.
+        p.grid()->setFocus();
+        QTest::keyClick(p.grid()->view(), Qt::Key_F2);
+        QVERIFY(p.script.opened().isEmpty());
+    }
 }
 
 void TestCodes::pickHandsBackTheName_data()

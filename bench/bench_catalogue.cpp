@@ -30,14 +30,14 @@ namespace {
 class SilentPrompter : public Prompter
 {
 public:
-    void beep() override {}
-    void message(const QString &, const QString &, MsgIcon) override {}
+    void beep() override { }
+    void message(const QString &, const QString &, MsgIcon) override { }
     bool question(const QString &, const QString &, bool) override { return false; }
     std::optional<QString> input(const QString &, const QString &, const QString &) override
     {
         return std::nullopt;
     }
-    void notice(const QString &) override {}
+    void notice(const QString &) override { }
 };
 
 // A running program on one data root: its session, stores and settings.

@@ -8,8 +8,7 @@
 
 CodeStore::CodeStore(Database &base)
     : m_db(base)
-{
-}
+{ }
 
 QStringList CodeStore::categories()
 {
@@ -48,7 +47,8 @@ std::optional<QList<CodeRecord>> CodeStore::read(const QString &sql, const QVari
     }
     QList<CodeRecord> out;
     while (q->next())
-        out << CodeRecord {q->value(0).toLongLong(), NullToStr(q->value(1)), NullToStr(q->value(2))};
+        out << CodeRecord {q->value(0).toLongLong(), NullToStr(q->value(1)),
+                           NullToStr(q->value(2))};
     return out;
 }
 

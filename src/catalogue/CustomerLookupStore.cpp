@@ -22,8 +22,7 @@ const QString kByName = QStringLiteral(" order by +고객명, 고객코드");
 
 CustomerLookupStore::CustomerLookupStore(Database &base)
     : m_db(base)
-{
-}
+{ }
 
 QStringList CustomerLookupStore::pickColumns()
 {
@@ -79,8 +78,8 @@ std::optional<QList<QStringList>> CustomerLookupStore::values(const QString &kin
         if (text.isEmpty()) {
             if (kind == QStringLiteral("고객명"))
                 return rows(columns, kByName, {});
-            return rows(columns, QStringLiteral(" where 소속회사 <> '' order by 소속회사, 고객코드"),
-                        {});
+            return rows(columns,
+                        QStringLiteral(" where 소속회사 <> '' order by 소속회사, 고객코드"), {});
         }
         return rows(columns,
                     QStringLiteral(" where ") + kind + LikePattern::likeClause()

@@ -10,5 +10,7 @@ using DialogRunner = std::function<int(QDialog &dialog)>;
 
 inline DialogRunner execDialog()
 {
-    return [](QDialog &dialog) { return dialog.exec(); };
+    return [](QDialog &dialog) {
+        return dialog.exec();
+    };
 }

@@ -2,8 +2,8 @@
 
 #include "AppContext.h"
 #include "Grid.h"
-#include "PostalStore.h"
 #include "GridFit.h"
+#include "PostalStore.h"
 #include "Prompter.h"
 #include "Session.h"
 #include "Stores.h"
@@ -32,8 +32,8 @@ FrmAddress::FrmAddress(AppContext &context, QWidget *parent)
     setWindowTitle(QStringLiteral("주소조회"));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
-    m_grid->setHeaderTexts({QStringLiteral("우편번호"), QStringLiteral("주    소"),
-                            QStringLiteral("번  지")});
+    m_grid->setHeaderTexts(
+            {QStringLiteral("우편번호"), QStringLiteral("주    소"), QStringLiteral("번  지")});
     const double widths[] = {8.38, 30.12, 14.37};
     for (int c = PostalCode; c <= Lots; ++c)
         m_grid->setColumnWidth(c, widths[c - 1]);
@@ -79,9 +79,9 @@ FrmAddress::Found FrmAddress::search()
 {
     if (!m_context.stores.openPostal(m_context.prompter))
         return Found::Nothing;
-    const QList<AddressChoice> found = PostalStore(m_context.stores, m_context.prompter)
-                                               .search(PostalStore::By::Town,
-                                                       m_context.session.addressSearchText);
+    const QList<AddressChoice> found
+            = PostalStore(m_context.stores, m_context.prompter)
+                      .search(PostalStore::By::Town, m_context.session.addressSearchText);
     if (found.isEmpty()) {
         ShowMsg(m_context.prompter, QStringLiteral("찾을 주소가 없습니다!"),
                 QStringLiteral("검색안됨"));

@@ -34,7 +34,7 @@ public:
     std::optional<QString> choice() const { return m_choice; }
 
     void pick(int row);
-    void addCode();    // F2, 신규(&S)
+    void addCode(); // F2, 신규(&S)
     void renameCode(); // F3, 수정(&E)
 
 private:

@@ -27,8 +27,7 @@ constexpr int kVisibleRows = 20;
 const char *const kCaptions[] = {"&1 차      종", "&2 차량색상", "&3 소속회사", "&4 보험회사",
                                  "&5 차량지역",   "&6 정비담당", "&7 수입계정", "&8 지출계정"};
 
-const QString kHelp = QStringLiteral(
-        "도움말 =  1~8 : 자료 선택  F4 : 삭제");
+const QString kHelp = QStringLiteral("도움말 =  1~8 : 자료 선택  F4 : 삭제");
 
 } // namespace
 
@@ -43,8 +42,7 @@ FrmCodes::FrmCodes(AppContext &context, QWidget *parent)
     setWindowTitle(QStringLiteral("기초자료등록"));
     SetScreenPlace(this, 4275, 45);
 
-    m_grid->setHeaderTexts({QStringLiteral("차종"), QStringLiteral("gubun"),
-                            QStringLiteral("id")});
+    m_grid->setHeaderTexts({QStringLiteral("차종"), QStringLiteral("gubun"), QStringLiteral("id")});
     m_grid->setColumnWidth(Name, 24.25);
     m_grid->setColumnMaxLength(Name, CodeStore::kNameLength);
     m_grid->setColumnHidden(Category);

@@ -19,8 +19,8 @@
 namespace {
 
 constexpr int kRowCount = 5;
-const char *const kLabels[kRowCount] = {"부 품 명", "부품규격", "단      위", "판매단가",
-                                        "매입단가"};
+const char *const kLabels[kRowCount]
+        = {"부 품 명", "부품규격", "단      위", "판매단가", "매입단가"};
 
 bool isPriceRow(int row)
 {

@@ -23,8 +23,7 @@ constexpr int kRows = 500;
 constexpr int kSpareRows = 100;
 constexpr int kVisibleRows = 20;
 
-const QString kHelp = QStringLiteral(
-        "도움말 =  Enter : 다음 칸  F4 : 삭제");
+const QString kHelp = QStringLiteral("도움말 =  Enter : 다음 칸  F4 : 삭제");
 
 } // namespace
 

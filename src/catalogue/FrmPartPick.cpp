@@ -209,8 +209,9 @@ void FrmPartPick::changePart()
     if (runEdit(QStringLiteral("부품을 수정하세요"), values)) {
         const PartRecord part = fromBuffer(code.toLongLong());
         if (m_store.update(part)) {
-            m_grid->setRowText(row, {part.name, part.spec, part.unit, QString::number(part.price),
-                                     QString::number(part.cost)});
+            m_grid->setRowText(row,
+                               {part.name, part.spec, part.unit, QString::number(part.price),
+                                QString::number(part.cost)});
         } else {
             ShowError(m_context.prompter, m_store.lastErrorCode(), m_store.lastError(),
                       QStringLiteral("부품저장_수정"), objectName(), true);

@@ -34,7 +34,7 @@ public:
     std::optional<PartChoice> choice() const { return m_choice; }
 
     void pick(int row);
-    void addPart();    // F2, 신규(&S)
+    void addPart(); // F2, 신규(&S)
     void changePart(); // F3, 수정(&E)
 
     void done(int result) override;

@@ -15,7 +15,7 @@ struct PartMaintenanceSetup
     QString objectName;
     QString caption;
     bool costFirst = false; // column 4 holds 매입단가 and column 5 판매단가
-    QList<double> widths;   // columns 1 to 5, in characters
+    QList<double> widths; // columns 1 to 5, in characters
     ListPrintRequest report;
 
     // frm부품등록 on 정비부품.

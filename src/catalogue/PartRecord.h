@@ -10,5 +10,5 @@ struct PartRecord
     QString spec;
     QString unit;
     qint64 price = 0; // 판매단가
-    qint64 cost = 0;  // 매입단가
+    qint64 cost = 0; // 매입단가
 };

@@ -10,8 +10,7 @@
 PartStore::PartStore(Database &base, PartTable table)
     : m_db(base)
     , m_table(table)
-{
-}
+{ }
 
 QString PartStore::tableName(PartTable table)
 {
@@ -40,10 +39,10 @@ std::optional<QList<PartRecord>> PartStore::all()
 
 int PartStore::countByPrefix(const QString &prefix)
 {
-    const QVariant n = m_db.scalar(QStringLiteral("select count(*) from ") + tableName()
-                                           + QStringLiteral(" where 부품명")
-                                           + LikePattern::likeClause(),
-                                   {LikePattern::beginsWith(prefix)});
+    const QVariant n
+            = m_db.scalar(QStringLiteral("select count(*) from ") + tableName()
+                                  + QStringLiteral(" where 부품명") + LikePattern::likeClause(),
+                          {LikePattern::beginsWith(prefix)});
     if (!n.isValid()) {
         failed();
         return -1;
@@ -61,9 +60,10 @@ std::optional<PartRecord> PartStore::load(qint64 code)
 
 std::optional<QList<PartRecord>> PartStore::read(const QString &tail, const QVariantList &params)
 {
-    auto q = m_db.query(QStringLiteral("select 부품코드, 부품명, 규격, 단위, 판매단가, 매입단가 from ")
-                                + tableName() + tail,
-                        params);
+    auto q = m_db.query(
+            QStringLiteral("select 부품코드, 부품명, 규격, 단위, 판매단가, 매입단가 from ")
+                    + tableName() + tail,
+            params);
     if (!q) {
         failed();
         return std::nullopt;

@@ -77,7 +77,8 @@ QStringList partNames(TestShop &shop, PartTable table)
 
 QStringList codeNames(TestShop &shop, const QString &category)
 {
-    return texts(shop.base(), QStringLiteral("select name from 기타참조 where gubun = ? order by id"),
+    return texts(shop.base(),
+                 QStringLiteral("select name from 기타참조 where gubun = ? order by id"),
                  {category});
 }
 

@@ -61,10 +61,16 @@ int main(int argc, char *argv[])
     RecordingLauncher launcher;
 
     FrmMain window(context, launcher);
-    window.hooks().login = [] { return true; };
-    window.hooks().notice = [] {};
-    window.hooks().shopInformation = [] {};
-    window.hooks().now = [] { return QDateTime(QDate(2005, 12, 31), QTime(15, 4)); };
+    window.hooks().login = [] {
+        return true;
+    };
+    window.hooks().notice = [] {
+    };
+    window.hooks().shopInformation = [] {
+    };
+    window.hooks().now = [] {
+        return QDateTime(QDate(2005, 12, 31), QTime(15, 4));
+    };
     window.setScreen(QStringLiteral("mnu기타자료"),
                      [](AppContext &c) -> QWidget * { return new FrmCodes(c); });
     const auto partsScreen = [](const PartMaintenanceSetup &setup) {

@@ -25,7 +25,8 @@ Q_DECLARE_METATYPE(Make)
 
 namespace {
 
-const ListPrinter kPrinter = [](AppContext &, QWidget *, const ListPrintRequest &) {};
+const ListPrinter kPrinter = [](AppContext &, QWidget *, const ListPrintRequest &) {
+};
 
 // The focusable controls in Tab order (a cycle), read from the control named first.
 QStringList tabOrder(QWidget *window, const QString &first)
@@ -67,8 +68,8 @@ void TestCatalogueLook::windowsLookFinished_data()
     }) << QStringList {"vs2", "cmdp5", "cmdexit"};
     QTest::newRow("frm기타자료") << Make([](TestShop &s) -> QWidget * {
         return new FrmCodes(s.context());
-    }) << QStringList {"cmd_0", "cmd_1", "cmd_2", "cmd_3", "cmd_4", "cmd_5", "cmd_6",
-                       "cmd_7", "vs1", "cmdexit"};
+    }) << QStringList {"cmd_0", "cmd_1", "cmd_2", "cmd_3", "cmd_4",
+                       "cmd_5", "cmd_6", "cmd_7", "vs1",   "cmdexit"};
     QTest::newRow("frm기타자료조회") << Make([](TestShop &s) -> QWidget * {
         s.session().codeCategory = "보험회사";
         auto *w = new FrmCodePick(s.context());

@@ -202,7 +202,8 @@ void TestCatalogueStores::partListByNameThenCode()
     PartStore store(shop.base(), table);
     const auto parts = store.list();
     QVERIFY(parts);
-    QCOMPARE(names(parts), (QStringList {"냉각수 보충", "브레이크패드", "브레이크패드", "오일필터"}));
+    QCOMPARE(names(parts),
+             (QStringList {"냉각수 보충", "브레이크패드", "브레이크패드", "오일필터"}));
     QCOMPARE(parts->at(1).code, b1);
     QCOMPARE(parts->at(2).code, b2);
     QCOMPARE(parts->at(2).price, 40000);
@@ -218,8 +219,8 @@ void TestCatalogueStores::partFindIsPrefixOnItsOwnTable_data()
 void TestCatalogueStores::partFindIsPrefixOnItsOwnTable()
 {
     QFETCH(PartTable, table);
-    const PartTable other = table == PartTable::Catalogue ? PartTable::Reference
-                                                          : PartTable::Catalogue;
+    const PartTable other
+            = table == PartTable::Catalogue ? PartTable::Reference : PartTable::Catalogue;
     TestShop shop;
     for (const char *name : {"엔진오일 교환", "합성 엔진오일", "엔진오일(합성유) 교환", "에어필터"})
         addPart(shop, table, QString::fromUtf8(name));
@@ -243,8 +244,8 @@ void TestCatalogueStores::partChangesRoundTrip()
     TestShop shop;
     PartStore store(shop.base(), table);
     QCOMPARE(store.tableName(), PartStore::tableName(table));
-    const qint64 code = store.insert(PartRecord {0, "타이어 O'Ring", "205/55R16", "EA", 110000,
-                                                 66000});
+    const qint64 code
+            = store.insert(PartRecord {0, "타이어 O'Ring", "205/55R16", "EA", 110000, 66000});
     QVERIFY(code > 0);
     PartRecord part = *store.load(code);
     QCOMPARE(part.name, QStringLiteral("타이어 O'Ring"));
@@ -286,8 +287,8 @@ void TestCatalogueStores::addressText_data()
     QTest::addColumn<QString>("expected");
     QTest::newRow("all parts") << QVariant("서울특별시") << QVariant("강남구") << QVariant("역삼동")
                                << "서울특별시 강남구 역삼동 ";
-    QTest::newRow("null district") << QVariant("세종특별자치시") << QVariant() << QVariant("조치원읍")
-                                   << "세종특별자치시 조치원읍 ";
+    QTest::newRow("null district") << QVariant("세종특별자치시") << QVariant()
+                                   << QVariant("조치원읍") << "세종특별자치시 조치원읍 ";
     QTest::newRow("empty district") << QVariant("세종특별자치시") << QVariant("")
                                     << QVariant("조치원읍") << "세종특별자치시 조치원읍 ";
     QTest::newRow("nothing") << QVariant() << QVariant() << QVariant() << "";
@@ -325,17 +326,23 @@ void TestCatalogueStores::customerSearch_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("고객명 begins, by name") << "고객명" << "김" << QStringList {"김민수", "김영희"};
-    QTest::newRow("고객명 not inside") << "고객명" << "수" << QStringList {};
+    QTest::newRow("고객명 begins, by name") << "고객명"
+                                            << "김" << QStringList {"김민수", "김영희"};
+    QTest::newRow("고객명 not inside") << "고객명"
+                                       << "수" << QStringList {};
     QTest::newRow("고객명 empty: all by name")
-            << "고객명" << "" << QStringList {"김민수", "김영희", "박김철", "이서연"};
+            << "고객명"
+            << "" << QStringList {"김민수", "김영희", "박김철", "이서연"};
     QTest::newRow("휴대폰 four digits anywhere, by name")
-            << "휴대폰" << "1234" << QStringList {"김영희", "박김철"};
-    QTest::newRow("차량번호 anywhere, by vehicle")
-            << "차량번호" << "12" << QStringList {"이서연", "김민수"};
-    QTest::newRow("quote") << "고객명" << "O'" << QStringList {};
+            << "휴대폰"
+            << "1234" << QStringList {"김영희", "박김철"};
+    QTest::newRow("차량번호 anywhere, by vehicle") << "차량번호"
+                                                   << "12" << QStringList {"이서연", "김민수"};
+    QTest::newRow("quote") << "고객명"
+                           << "O'" << QStringList {};
     QTest::newRow("unknown kind: all in entry order")
-            << "주소" << "김" << QStringList {"김영희", "박김철", "김민수", "이서연"};
+            << "주소"
+            << "김" << QStringList {"김영희", "박김철", "김민수", "이서연"};
 }
 
 void TestCatalogueStores::customerSearch()
@@ -358,15 +365,22 @@ void TestCatalogueStores::customerValues_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("expected"); // 고객명 of the rows
     QTest::newRow("소속회사 empty: only with a company, by company")
-            << "소속회사" << "" << QStringList {"박김철", "이서연"};
-    QTest::newRow("소속회사 begins") << "소속회사" << "한" << QStringList {"이서연"};
+            << "소속회사"
+            << "" << QStringList {"박김철", "이서연"};
+    QTest::newRow("소속회사 begins") << "소속회사"
+                                     << "한" << QStringList {"이서연"};
     QTest::newRow("고객명 empty: all by name")
-            << "고객명" << "" << QStringList {"김민수", "김영희", "박김철", "이서연"};
-    QTest::newRow("고객명 begins") << "고객명" << "김" << QStringList {"김민수", "김영희"};
-    QTest::newRow("차량번호 anywhere") << "차량번호" << "56" << QStringList {"박김철", "김민수", "김영희"};
+            << "고객명"
+            << "" << QStringList {"김민수", "김영희", "박김철", "이서연"};
+    QTest::newRow("고객명 begins") << "고객명"
+                                   << "김" << QStringList {"김민수", "김영희"};
+    QTest::newRow("차량번호 anywhere") << "차량번호"
+                                       << "56" << QStringList {"박김철", "김민수", "김영희"};
     QTest::newRow("차량번호 empty: all by vehicle")
-            << "차량번호" << "" << QStringList {"박김철", "이서연", "김민수", "김영희"};
-    QTest::newRow("other kind lists nothing") << "휴대폰" << "" << QStringList {};
+            << "차량번호"
+            << "" << QStringList {"박김철", "이서연", "김민수", "김영희"};
+    QTest::newRow("other kind lists nothing") << "휴대폰"
+                                              << "" << QStringList {};
 }
 
 void TestCatalogueStores::customerValues()
@@ -392,7 +406,8 @@ void TestCatalogueStores::customerRowsCarryTheCode()
     QVERIFY(rows && rows->size() == 1);
     const QStringList columns = CustomerLookupStore::pickColumns();
     QCOMPARE(columns, (QStringList {"고객명", "차량번호", "차량명", "고객코드"}));
-    QCOMPARE(rows->first(), (QStringList {"김영희", "서울34가5678", "모닝", QString::number(code)}));
+    QCOMPARE(rows->first(),
+             (QStringList {"김영희", "서울34가5678", "모닝", QString::number(code)}));
     QCOMPARE(store.values("소속회사", "")->first(),
              (QStringList {"김영희", "서울34가5678", "대성운수", "모닝"}));
 }
@@ -402,12 +417,24 @@ void TestCatalogueStores::customerReport_data()
     QTest::addColumn<QString>("kind");
     QTest::addColumn<QString>("sort");
     QTest::addColumn<QString>("selection");
-    QTest::newRow("차량번호") << "차량번호" << "+{고객.차량번호}" << "{고객.차량번호} like '*12*'";
-    QTest::newRow("고객명") << "고객명" << "+{고객.고객명}" << "{고객.고객명} like '12*'";
-    QTest::newRow("자택전화") << "자택전화" << "+{고객.고객명}" << "{고객.자택전화} like '*12*'";
-    QTest::newRow("직장전화") << "직장전화" << "+{고객.고객명}" << "{고객.직장전화} like '*12*'";
-    QTest::newRow("휴대폰") << "휴대폰" << "+{고객.고객명}" << "{고객.휴대폰} like '*12*'";
-    QTest::newRow("other") << "소속회사" << "" << "";
+    QTest::newRow("차량번호") << "차량번호"
+                              << "+{고객.차량번호}"
+                              << "{고객.차량번호} like '*12*'";
+    QTest::newRow("고객명") << "고객명"
+                            << "+{고객.고객명}"
+                            << "{고객.고객명} like '12*'";
+    QTest::newRow("자택전화") << "자택전화"
+                              << "+{고객.고객명}"
+                              << "{고객.자택전화} like '*12*'";
+    QTest::newRow("직장전화") << "직장전화"
+                              << "+{고객.고객명}"
+                              << "{고객.직장전화} like '*12*'";
+    QTest::newRow("휴대폰") << "휴대폰"
+                            << "+{고객.고객명}"
+                            << "{고객.휴대폰} like '*12*'";
+    QTest::newRow("other") << "소속회사"
+                           << ""
+                           << "";
 }
 
 void TestCatalogueStores::customerReport()

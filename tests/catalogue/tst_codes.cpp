@@ -28,10 +28,7 @@ struct Codes
             qWarning("the screen did not become active");
     }
     Grid *grid() const { return window.grid(); }
-    QPushButton *button(const QString &name) const
-    {
-        return window.findChild<QPushButton *>(name);
-    }
+    QPushButton *button(const QString &name) const { return window.findChild<QPushButton *>(name); }
     void showCategory(int index)
     {
         QTest::mouseClick(button(QStringLiteral("cmd_%1").arg(index)), Qt::LeftButton);
@@ -43,8 +40,8 @@ struct Codes
 struct Pick
 {
     Pick(TestShop &shop, const QString &category, const QString &search = QString())
-        : window((shop.session().codeCategory = category,
-                  shop.session().lookupSearchText = search, shop.context()))
+        : window((shop.session().codeCategory = category, shop.session().lookupSearchText = search,
+                  shop.context()))
     {
         window.setDialogRunner(script.runner());
         window.load();
@@ -202,8 +199,8 @@ void TestCodes::deleteAsksFirst()
     QCOMPARE(shop.prompter().texts(), QStringList {"현재 선택하신 자료를 삭제하시겠습니까?"});
     QCOMPARE(shop.prompter().titles(), QStringList {"자료 삭제"});
     QCOMPARE(shop.prompter().beeps(), 1);
-    const QStringList expected = yes ? QStringList {"쏘나타", "레이"}
-                                     : QStringList {"쏘나타", "모닝", "레이"};
+    const QStringList expected
+            = yes ? QStringList {"쏘나타", "레이"} : QStringList {"쏘나타", "모닝", "레이"};
     QCOMPARE(codeNames(shop, "차종"), expected);
     QCOMPARE(columnTexts(c.grid(), 1), expected);
     QVERIFY(c.grid()->hasFocus());
@@ -257,10 +254,14 @@ void TestCodes::pickListsCategoryByName_data()
     QTest::addColumn<QString>("search");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("whole category by name")
-            << "차종" << "" << QStringList {"그랜저", "모닝", "쏘나타", "쏘렌토"};
-    QTest::newRow("beginning") << "차종" << "쏘" << QStringList {"쏘나타", "쏘렌토"};
-    QTest::newRow("other category") << "차량색상" << "" << QStringList {"흰색"};
-    QTest::newRow("no such category") << "고객" << "" << QStringList {};
+            << "차종"
+            << "" << QStringList {"그랜저", "모닝", "쏘나타", "쏘렌토"};
+    QTest::newRow("beginning") << "차종"
+                               << "쏘" << QStringList {"쏘나타", "쏘렌토"};
+    QTest::newRow("other category") << "차량색상"
+                                    << "" << QStringList {"흰색"};
+    QTest::newRow("no such category") << "고객"
+                                      << "" << QStringList {};
 }
 
 void TestCodes::pickListsCategoryByName()
@@ -326,9 +327,12 @@ void TestCodes::newCodeThroughEntry_data()
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("typed");
     QTest::addColumn<bool>("added");
-    QTest::newRow("확인") << "cmdok" << "K'5 100%" << true;
-    QTest::newRow("확인 empty") << "cmdok" << "" << false;
-    QTest::newRow("닫기") << "cmdexit" << "레이" << false;
+    QTest::newRow("확인") << "cmdok"
+                          << "K'5 100%" << true;
+    QTest::newRow("확인 empty") << "cmdok"
+                                << "" << false;
+    QTest::newRow("닫기") << "cmdexit"
+                          << "레이" << false;
 }
 
 void TestCodes::newCodeThroughEntry()

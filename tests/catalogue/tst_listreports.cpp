@@ -45,8 +45,8 @@ void TestListReports::partLists()
     QFETCH(QString, screen);
     const PartMaintenanceSetup setup = screen == "catalogue" ? PartMaintenanceSetup::catalogue()
                                                              : PartMaintenanceSetup::reference();
-    const PartTable other = setup.table == PartTable::Catalogue ? PartTable::Reference
-                                                                : PartTable::Catalogue;
+    const PartTable other
+            = setup.table == PartTable::Catalogue ? PartTable::Reference : PartTable::Catalogue;
     TestShop shop;
     addPart(shop, setup.table, "에어필터", 12000, 7000, "표준규격");
     addPart(shop, setup.table, "O'Neil 필터", 15000, 9000);
@@ -72,15 +72,17 @@ void TestListReports::customerList_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QStringList>("printed");
     QTest::addColumn<QStringList>("left");
-    QTest::newRow("휴대폰 contains") << "휴대폰" << "1234" << QStringList {"김영희", "박김철"}
-                                    << QStringList {"김민수"};
-    QTest::newRow("고객명 begins") << "고객명" << "김" << QStringList {"김민수", "김영희"}
-                                   << QStringList {"박김철"};
-    QTest::newRow("quote") << "고객명" << "O'N" << QStringList {"O'Neil"}
-                           << QStringList {"김영희"};
+    QTest::newRow("휴대폰 contains")
+            << "휴대폰"
+            << "1234" << QStringList {"김영희", "박김철"} << QStringList {"김민수"};
+    QTest::newRow("고객명 begins")
+            << "고객명"
+            << "김" << QStringList {"김민수", "김영희"} << QStringList {"박김철"};
+    QTest::newRow("quote") << "고객명"
+                           << "O'N" << QStringList {"O'Neil"} << QStringList {"김영희"};
     QTest::newRow("no selection: everybody")
-            << "소속회사" << "x" << QStringList {"김영희", "박김철", "김민수", "O'Neil"}
-            << QStringList {};
+            << "소속회사"
+            << "x" << QStringList {"김영희", "박김철", "김민수", "O'Neil"} << QStringList {};
 }
 
 void TestListReports::customerList()

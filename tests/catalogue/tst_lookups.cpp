@@ -190,17 +190,24 @@ void TestLookups::partIntoLedgerRow_data()
     QTest::addColumn<QString>("name"); // column 2 afterwards
     QTest::addColumn<QString>("price");
     const QStringList all = {"에어필터", "엔진오일 교환", "엔진오일(합성유) 교환", "합성 엔진오일"};
-    QTest::newRow("single match: no list")
-            << "에어" << "none" << QStringList {} << "에어필터" << "12000";
+    QTest::newRow("single match: no list") << "에어"
+                                           << "none" << QStringList {} << "에어필터"
+                                           << "12000";
     QTest::newRow("several: the matching ones")
-            << "엔진오일" << "row 2" << QStringList {"엔진오일 교환", "엔진오일(합성유) 교환"}
-            << "엔진오일(합성유) 교환" << "65000";
-    QTest::newRow("none: the whole catalogue") << "타이어" << "row 4" << all << "합성 엔진오일"
+            << "엔진오일"
+            << "row 2" << QStringList {"엔진오일 교환", "엔진오일(합성유) 교환"}
+            << "엔진오일(합성유) 교환"
+            << "65000";
+    QTest::newRow("none: the whole catalogue") << "타이어"
+                                               << "row 4" << all << "합성 엔진오일"
                                                << "70000";
-    QTest::newRow("empty: the whole catalogue") << "" << "row 1" << all << "에어필터" << "12000";
+    QTest::newRow("empty: the whole catalogue") << ""
+                                                << "row 1" << all << "에어필터"
+                                                << "12000";
     QTest::newRow("closed: the row keeps its text")
-            << "엔진오일" << "close" << QStringList {"엔진오일 교환", "엔진오일(합성유) 교환"}
-            << "엔진오일" << "";
+            << "엔진오일"
+            << "close" << QStringList {"엔진오일 교환", "엔진오일(합성유) 교환"} << "엔진오일"
+            << "";
 }
 
 void TestLookups::partIntoLedgerRow()
@@ -258,13 +265,18 @@ void TestLookups::codeIntoLedgerField_data()
     QTest::addColumn<QStringList>("listed");
     QTest::addColumn<QString>("result");
     const QStringList all = {"그랜저", "스포티지", "쏘나타", "쏘렌토"};
-    QTest::newRow("single match: no list") << "그" << "none" << QStringList {} << "그랜저";
+    QTest::newRow("single match: no list") << "그"
+                                           << "none" << QStringList {} << "그랜저";
     QTest::newRow("several: the matching ones")
-            << "쏘" << "row 2" << QStringList {"쏘나타", "쏘렌토"} << "쏘렌토";
-    QTest::newRow("none: the whole category") << "모" << "row 2" << all << "스포티지";
+            << "쏘"
+            << "row 2" << QStringList {"쏘나타", "쏘렌토"} << "쏘렌토";
+    QTest::newRow("none: the whole category") << "모"
+                                              << "row 2" << all << "스포티지";
     QTest::newRow("closed: the field keeps its text")
-            << "쏘" << "close" << QStringList {"쏘나타", "쏘렌토"} << "쏘";
-    QTest::newRow("quote is text") << "O'" << "row 1" << all << "그랜저";
+            << "쏘"
+            << "close" << QStringList {"쏘나타", "쏘렌토"} << "쏘";
+    QTest::newRow("quote is text") << "O'"
+                                   << "row 1" << all << "그랜저";
 }
 
 void TestLookups::codeIntoLedgerField()
@@ -285,7 +297,8 @@ void TestLookups::codeIntoLedgerField()
         f.script.then(doubleClickRow("vs1", action.mid(4).toInt(), &seen));
 
     f.ledger.codeLookup(3, "차종");
-    QCOMPARE(f.script.opened(), action == "none" ? QStringList {} : QStringList {"frm기타자료조회"});
+    QCOMPARE(f.script.opened(),
+             action == "none" ? QStringList {} : QStringList {"frm기타자료조회"});
     QCOMPARE(seen, listed);
     QCOMPARE(f.ledger.field(3)->text(), result);
     QCOMPARE(f.shop.session().lookupSearchText, QString());
@@ -309,14 +322,18 @@ void TestLookups::customerForTheLedger_data()
     QTest::addColumn<QString>("action");
     QTest::addColumn<QStringList>("listed");
     QTest::addColumn<QString>("chosen"); // 고객명 of the chosen customer, "0" for none, "" closed
-    QTest::newRow("name begins") << "고객명" << "김" << "row 2" << QStringList {"김민수", "김영희"}
-                                 << "김영희";
-    QTest::newRow("mobile contains") << "휴대폰" << "1234" << "enter 1"
-                                     << QStringList {"김영희", "박김철"} << "김영희";
-    QTest::newRow("empty row") << "고객명" << "김" << "row 5" << QStringList {"김민수", "김영희"}
-                               << "0";
-    QTest::newRow("closed") << "차량번호" << "12" << "close" << QStringList {"이서연", "김민수"}
-                            << "";
+    QTest::newRow("name begins") << "고객명"
+                                 << "김"
+                                 << "row 2" << QStringList {"김민수", "김영희"} << "김영희";
+    QTest::newRow("mobile contains") << "휴대폰"
+                                     << "1234"
+                                     << "enter 1" << QStringList {"김영희", "박김철"} << "김영희";
+    QTest::newRow("empty row") << "고객명"
+                               << "김"
+                               << "row 5" << QStringList {"김민수", "김영희"} << "0";
+    QTest::newRow("closed") << "차량번호"
+                            << "12"
+                            << "close" << QStringList {"이서연", "김민수"} << "";
 }
 
 void TestLookups::customerForTheLedger()
@@ -399,9 +416,8 @@ void TestLookups::customerListPrints()
     f.lookups.pickCustomer(f.context, &f.ledger);
     QVERIFY(!enabledBefore);
 
-    f.lookups.setListPrinter([&](AppContext &, QWidget *, const ListPrintRequest &r) {
-        printed << r;
-    });
+    f.lookups.setListPrinter(
+            [&](AppContext &, QWidget *, const ListPrintRequest &r) { printed << r; });
     s.customerSearchKind = "휴대폰";
     s.customerSearchText = "1234";
     f.script.then(clickButton("cmdp5"));
@@ -418,11 +434,26 @@ void TestLookups::customerValue_data()
     QTest::addColumn<QString>("text");
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("result");
-    QTest::newRow("소속회사, empty search") << "소속회사" << "" << "row 2" << "한빛물류";
-    QTest::newRow("고객명") << "고객명" << "김" << "row 1" << "김민수";
-    QTest::newRow("차량번호") << "차량번호" << "12" << "row 1" << "부산12라1111";
-    QTest::newRow("closed") << "고객명" << "김" << "close" << "";
-    QTest::newRow("empty row") << "고객명" << "김" << "row 9" << "";
+    QTest::newRow("소속회사, empty search") << "소속회사"
+                                            << ""
+                                            << "row 2"
+                                            << "한빛물류";
+    QTest::newRow("고객명") << "고객명"
+                            << "김"
+                            << "row 1"
+                            << "김민수";
+    QTest::newRow("차량번호") << "차량번호"
+                              << "12"
+                              << "row 1"
+                              << "부산12라1111";
+    QTest::newRow("closed") << "고객명"
+                            << "김"
+                            << "close"
+                            << "";
+    QTest::newRow("empty row") << "고객명"
+                               << "김"
+                               << "row 9"
+                               << "";
 }
 
 void TestLookups::customerValue()
@@ -473,12 +504,26 @@ void TestLookups::addressIntoLedger_data()
     QTest::addColumn<QString>("action");
     QTest::addColumn<QString>("address");
     QTest::addColumn<QString>("postal");
-    QTest::newRow("several: chosen") << "역삼" << "row 2" << "서울특별시 강남구 역삼2동 "
+    QTest::newRow("several: chosen") << "역삼"
+                                     << "row 2"
+                                     << "서울특별시 강남구 역삼2동 "
                                      << "135-081";
-    QTest::newRow("one: no list") << "정자" << "none" << "경기도 성남시 분당구 정자동 " << "463-010";
-    QTest::newRow("several: closed") << "역삼" << "close" << "역삼" << "";
-    QTest::newRow("several: empty row") << "역삼" << "row 5" << "역삼" << "";
-    QTest::newRow("none") << "없는동" << "none" << "없는동" << "";
+    QTest::newRow("one: no list") << "정자"
+                                  << "none"
+                                  << "경기도 성남시 분당구 정자동 "
+                                  << "463-010";
+    QTest::newRow("several: closed") << "역삼"
+                                     << "close"
+                                     << "역삼"
+                                     << "";
+    QTest::newRow("several: empty row") << "역삼"
+                                        << "row 5"
+                                        << "역삼"
+                                        << "";
+    QTest::newRow("none") << "없는동"
+                          << "none"
+                          << "없는동"
+                          << "";
 }
 
 void TestLookups::addressIntoLedger()

@@ -197,9 +197,10 @@ void TestPartMaintenance::editsOfStoredRowsAreStoredAndMoveOn_data()
         QTest::addRow("%s spec", screen) << s << int(Col::Spec) << "205/55" << QPoint(3, 1);
         QTest::addRow("%s unit", screen) << s << int(Col::Unit) << "EA" << QPoint(4, 1);
         QTest::addRow("%s column 4", screen) << s << int(Col::FirstPrice) << "7000" << QPoint(5, 1);
-        QTest::addRow("%s column 5", screen) << s << int(Col::SecondPrice) << "9000"
-                                             << QPoint(1, 2);
-        QTest::addRow("%s emptied price", screen) << s << int(Col::FirstPrice) << "" << QPoint(5, 1);
+        QTest::addRow("%s column 5", screen)
+                << s << int(Col::SecondPrice) << "9000" << QPoint(1, 2);
+        QTest::addRow("%s emptied price", screen)
+                << s << int(Col::FirstPrice) << "" << QPoint(5, 1);
     }
 }
 
@@ -314,8 +315,9 @@ void TestPartMaintenance::deleteAsksFirst()
     QCOMPARE(prompter.titles(), QStringList {"자료 삭제"});
     QCOMPARE(prompter.beeps(), 1);
     // Columns 1 to 5 light red while asked.
-    QCOMPARE(marked, (QList<QColor> {GridStyle::red(), GridStyle::red(), GridStyle::red(),
-                                     GridStyle::red(), GridStyle::red(), QColor(Qt::white)}));
+    QCOMPARE(marked,
+             (QList<QColor> {GridStyle::red(), GridStyle::red(), GridStyle::red(), GridStyle::red(),
+                             GridStyle::red(), QColor(Qt::white)}));
     if (yes) {
         QCOMPARE(partNames(shop, setup.table), (QStringList {"가", "다"}));
         QCOMPARE(columnTexts(g, Col::Name), (QStringList {"가", "다"}));
@@ -362,11 +364,11 @@ void TestPartMaintenance::printButtonNeedsThePrinter_data()
     QTest::addColumn<QString>("report");
     QTest::addColumn<QString>("selection");
     QTest::newRow("frm부품등록") << "catalogue"
-                                << "C:\\voz\\RPT\\정비부품.RPT"
-                                << "{정비부품.부품명} <> ''";
+                                 << "C:\\voz\\RPT\\정비부품.RPT"
+                                 << "{정비부품.부품명} <> ''";
     QTest::newRow("frm참조부품") << "reference"
-                                << "C:\\voz\\RPT\\부품가격표리스트.RPT"
-                                << "{참조부품.부품명} <> ''";
+                                 << "C:\\voz\\RPT\\부품가격표리스트.RPT"
+                                 << "{참조부품.부품명} <> ''";
 }
 
 void TestPartMaintenance::printButtonNeedsThePrinter()

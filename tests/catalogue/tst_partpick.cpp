@@ -100,8 +100,10 @@ void TestPartPick::listsNamesBeginningWithTheSearch_data()
     QTest::addColumn<QString>("search");
     QTest::addColumn<QStringList>("expected");
     QTest::newRow("empty: every part by name")
-            << "" << QStringList {"에어필터", "엔진오일 교환", "엔진오일(합성유) 교환", "합성 엔진오일"};
-    QTest::newRow("beginning only") << "엔진오일" << QStringList {"엔진오일 교환", "엔진오일(합성유) 교환"};
+            << ""
+            << QStringList {"에어필터", "엔진오일 교환", "엔진오일(합성유) 교환", "합성 엔진오일"};
+    QTest::newRow("beginning only")
+            << "엔진오일" << QStringList {"엔진오일 교환", "엔진오일(합성유) 교환"};
     QTest::newRow("nothing") << "타이어" << QStringList {};
     QTest::newRow("wildcard is text") << "%" << QStringList {};
 }
@@ -224,8 +226,10 @@ void TestPartPick::newPartClosedWithoutName_data()
 {
     QTest::addColumn<QString>("button");
     QTest::addColumn<QString>("name");
-    QTest::newRow("닫기") << "cmdexit" << "타이어";
-    QTest::newRow("확인 without a name") << "cmdok" << "";
+    QTest::newRow("닫기") << "cmdexit"
+                          << "타이어";
+    QTest::newRow("확인 without a name") << "cmdok"
+                                         << "";
 }
 
 void TestPartPick::newPartClosedWithoutName()
@@ -312,10 +316,14 @@ void TestPartPick::editDialogKeepsPricesNumbers_data()
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("kept");
     QTest::addColumn<int>("beeps");
-    QTest::newRow("number") << "35000" << "35,000" << 0;
-    QTest::newRow("with separators") << "1,200" << "1,200" << 0;
-    QTest::newRow("negative") << "-500" << "-500" << 0;
-    QTest::newRow("no number") << "만원" << "7,000" << 1;
+    QTest::newRow("number") << "35000"
+                            << "35,000" << 0;
+    QTest::newRow("with separators") << "1,200"
+                                     << "1,200" << 0;
+    QTest::newRow("negative") << "-500"
+                              << "-500" << 0;
+    QTest::newRow("no number") << "만원"
+                               << "7,000" << 1;
 }
 
 void TestPartPick::editDialogKeepsPricesNumbers()

@@ -37,19 +37,6 @@ std::optional<QList<PartRecord>> PartStore::all()
     return read(QStringLiteral(" order by 부품코드"), {});
 }
 
-int PartStore::countByPrefix(const QString &prefix)
-{
-    const QVariant n
-            = m_db.scalar(QStringLiteral("select count(*) from ") + tableName()
-                                  + QStringLiteral(" where 부품명") + LikePattern::likeClause(),
-                          {LikePattern::beginsWith(prefix)});
-    if (!n.isValid()) {
-        failed();
-        return -1;
-    }
-    return n.toInt();
-}
-
 std::optional<PartRecord> PartStore::load(qint64 code)
 {
     const auto found = read(QStringLiteral(" where 부품코드 = ?"), {code});

@@ -35,8 +35,6 @@ public:
     std::optional<QList<PartRecord>> findByPrefix(const QString &prefix);
     // Every item in the order they were added.
     std::optional<QList<PartRecord>> all();
-    // How many names begin with prefix; -1 when the statement failed.
-    int countByPrefix(const QString &prefix);
     std::optional<PartRecord> load(qint64 code);
 
     // Adds the item and answers its new code (0 on failure).

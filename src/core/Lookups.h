@@ -23,6 +23,7 @@ struct AddressChoice
 {
     QString postalCode;
     QString address; // 시도, 구군 and 동면, each followed by one space
+    QString lots;    // 번지, the lot range the address list shows beside it
 };
 
 // The modal look-ups screens open from their fields and grids. Each reads its input from

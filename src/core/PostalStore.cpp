@@ -35,7 +35,7 @@ QList<AddressChoice> PostalStore::search(By by, const QString &typed)
     const QString column = by == By::Town ? QStringLiteral("동면") : QStringLiteral("우편번호");
     Cursor rows;
     if (!OpenQuery(m_prompter, m_stores.postal(), rows,
-                   QStringLiteral("select 우편번호, 시도, 구군, 동면 from 우편번호 where ") + column
+                   QStringLiteral("select 우편번호, 시도, 구군, 동면, 번지 from 우편번호 where ") + column
                            + LikePattern::likeClause() + QStringLiteral(" order by 우편번호"),
                    {LikePattern::contains(typed.trimmed())})) {
         return found;
@@ -44,7 +44,8 @@ QList<AddressChoice> PostalStore::search(By by, const QString &typed)
         found << AddressChoice{rows.text(QStringLiteral("우편번호")),
                                addressText(rows.value(QStringLiteral("시도")),
                                            rows.value(QStringLiteral("구군")),
-                                           rows.value(QStringLiteral("동면")))};
+                                           rows.value(QStringLiteral("동면"))),
+                               rows.text(QStringLiteral("번지"))};
     }
     return found;
 }

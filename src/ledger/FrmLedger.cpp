@@ -1,6 +1,7 @@
 #include "FrmLedger.h"
 
 #include "AppContext.h"
+#include "CodeStore.h"
 #include "FieldKeys.h"
 #include "FrmMemo.h"
 #include "FrmPayment.h"
@@ -65,9 +66,8 @@ FrmLedger::FrmLedger(AppContext &context, QWidget *parent)
     , m_context(context)
     , m_customers(context.stores)
     , m_store(context.stores)
-    , m_lookupStore(context.stores.base())
     , m_fields(new LedgerFields(this, context.session))
-    , m_lines(new LedgerGrid(this, context, m_store, m_lookupStore))
+    , m_lines(new LedgerGrid(this, context, m_store))
     , m_kind(new QComboBox(this))
     , m_searchWord(new QLineEdit(this))
     , m_searchButton(button(this, "cmd검색", "조회(&F)"))
@@ -505,9 +505,11 @@ void FrmLedger::lookUpCode(int field)
     const QString category = categoryOf(field);
     QLineEdit *edit = m_fields->field(field);
     const QString typed = edit->text();
-    const QStringList matches = m_lookupStore.codesBeginningWith(category, typed, 2);
+    const QList<CodeRecord> matches = CodeStore(m_context.stores.base())
+                                              .find(category, typed)
+                                              .value_or(QList<CodeRecord>());
     if (!typed.isEmpty() && matches.size() == 1) {
-        edit->setText(matches.first());
+        edit->setText(matches.first().name);
     } else {
         session.codeCategory = category;
         session.lookupSearchText = !typed.isEmpty() && matches.size() > 1 ? typed : QString();

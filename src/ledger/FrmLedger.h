@@ -2,7 +2,6 @@
 
 #include "CustomerStore.h"
 #include "LedgerGrid.h"
-#include "LedgerLookupStore.h"
 #include "LedgerStore.h"
 
 #include <QWidget>
@@ -64,7 +63,6 @@ private:
     AppContext &m_context;
     CustomerStore m_customers;
     LedgerStore m_store;
-    LedgerLookupStore m_lookupStore;
     LedgerFields *m_fields;
     LedgerGrid *m_lines;
     QComboBox *m_kind;

@@ -1,16 +1,18 @@
 #include "LedgerGrid.h"
 
 #include "AppContext.h"
+#include "CodeStore.h"
 #include "DateUtil.h"
 #include "Grid.h"
 #include "GridStyle.h"
 #include "LedgerFields.h"
-#include "LedgerLookupStore.h"
 #include "LedgerStore.h"
 #include "Lookups.h"
+#include "PartStore.h"
 #include "NumberFormat.h"
 #include "Prompter.h"
 #include "Session.h"
+#include "Stores.h"
 
 #include <QLabel>
 #include <QTableView>
@@ -41,12 +43,10 @@ QString cellText(qint64 value)
 
 } // namespace
 
-LedgerGrid::LedgerGrid(QWidget *parent, AppContext &context, LedgerStore &store,
-                       LedgerLookupStore &lookups)
+LedgerGrid::LedgerGrid(QWidget *parent, AppContext &context, LedgerStore &store)
     : QObject(parent)
     , m_context(context)
     , m_store(store)
-    , m_lookups(lookups)
     , m_grid(new Grid(parent, QStringLiteral("vs3"), ColumnCount, kMinRows))
     , m_dayService(panel(parent, "sp정비금액"))
     , m_dayPayment(panel(parent, "sp입금액"))
@@ -516,9 +516,13 @@ void LedgerGrid::lookUpPart()
     if (typed.isEmpty()) {
         pickList();
     } else {
-        const QList<PartChoice> matches = m_lookups.partsBeginningWith(typed, 2);
+        const QList<PartRecord> matches =
+                PartStore(m_context.stores.base(), PartTable::Catalogue)
+                        .findByPrefix(typed)
+                        .value_or(QList<PartRecord>());
         if (matches.size() == 1) {
-            choice = matches.first();
+            const PartRecord &p = matches.first();
+            choice = PartChoice{p.code, p.name, p.spec, p.unit, p.price, p.cost};
         } else {
             if (matches.size() > 1)
                 session.lookupSearchText = typed;
@@ -547,10 +551,12 @@ void LedgerGrid::lookUpMechanic()
     endEditQuietly();
     const QString typed = m_grid->text(Mechanic, row);
     const QString category = QStringLiteral("정비담당");
-    const QStringList matches = m_lookups.codesBeginningWith(category, typed, 2);
+    const QList<CodeRecord> matches = CodeStore(m_context.stores.base())
+                                              .find(category, typed)
+                                              .value_or(QList<CodeRecord>());
     session.ledgerCurrentRow = row;
     if (!typed.isEmpty() && matches.size() == 1) {
-        m_grid->setText(Mechanic, row, matches.first());
+        m_grid->setText(Mechanic, row, matches.first().name);
     } else {
         session.codeCategory = category;
         session.lookupSearchText = !typed.isEmpty() && matches.size() > 1 ? typed : QString();

@@ -9,7 +9,6 @@
 #include <optional>
 
 class Grid;
-class LedgerLookupStore;
 class LedgerStore;
 class QLabel;
 class QWidget;
@@ -56,8 +55,7 @@ public:
     // confirmed (nullopt when it was closed).
     using PaymentDialog = std::function<std::optional<Payment>(AppContext &, const QString &)>;
 
-    LedgerGrid(QWidget *parent, AppContext &context, LedgerStore &store,
-               LedgerLookupStore &lookups);
+    LedgerGrid(QWidget *parent, AppContext &context, LedgerStore &store);
 
     Grid *grid() const { return m_grid; }
     QLabel *dayServicePanel() const { return m_dayService; }
@@ -113,7 +111,6 @@ private:
 
     AppContext &m_context;
     LedgerStore &m_store;
-    LedgerLookupStore &m_lookups;
     Grid *m_grid;
     QLabel *m_dayService;
     QLabel *m_dayPayment;

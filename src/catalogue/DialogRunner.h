@@ -1,5 +1,7 @@
 #pragma once
 
+#include "WindowTools.h"
+
 #include <QDialog>
 
 #include <functional>
@@ -11,6 +13,6 @@ using DialogRunner = std::function<int(QDialog &dialog)>;
 inline DialogRunner execDialog()
 {
     return [](QDialog &dialog) {
-        return dialog.exec();
+        return ExecModal(dialog);
     };
 }

@@ -1,5 +1,7 @@
 #include "QtPrompter.h"
 
+#include "WindowTools.h"
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QInputDialog>
@@ -43,7 +45,7 @@ void QtPrompter::message(const QString &text, const QString &title, MsgIcon icon
     }
     box.setStandardButtons(QMessageBox::Ok);
     box.button(QMessageBox::Ok)->setText(QStringLiteral("확인"));
-    box.exec();
+    ExecModal(box);
 }
 
 bool QtPrompter::question(const QString &text, const QString &title, bool defaultYes)
@@ -56,7 +58,7 @@ bool QtPrompter::question(const QString &text, const QString &title, bool defaul
     box.button(QMessageBox::Yes)->setText(QStringLiteral("예(&Y)"));
     box.button(QMessageBox::No)->setText(QStringLiteral("아니오(&N)"));
     box.setDefaultButton(defaultYes ? QMessageBox::Yes : QMessageBox::No);
-    return box.exec() == QMessageBox::Yes;
+    return ExecModal(box) == QMessageBox::Yes;
 }
 
 std::optional<QString> QtPrompter::input(const QString &prompt, const QString &title,
@@ -68,7 +70,7 @@ std::optional<QString> QtPrompter::input(const QString &prompt, const QString &t
     dialog.setTextValue(initial);
     dialog.setOkButtonText(QStringLiteral("확인"));
     dialog.setCancelButtonText(QStringLiteral("취소"));
-    if (dialog.exec() != QDialog::Accepted)
+    if (ExecModal(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
 }
@@ -81,7 +83,7 @@ std::optional<QString> QtPrompter::inputPassword(const QString &prompt, const QS
     dialog.setTextEchoMode(QLineEdit::Password);
     dialog.setOkButtonText(QStringLiteral("확인"));
     dialog.setCancelButtonText(QStringLiteral("취소"));
-    if (dialog.exec() != QDialog::Accepted)
+    if (ExecModal(dialog) != QDialog::Accepted)
         return std::nullopt;
     return dialog.textValue();
 }

@@ -1,6 +1,7 @@
 #include "WindowTools.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDesktopServices>
 #include <QFileInfo>
 #include <QMdiArea>
@@ -79,4 +80,15 @@ void RemoveCloseMenu(QWidget *window)
     window->setWindowFlag(Qt::WindowCloseButtonHint, false);
     if (visible)
         window->show(); // changing the flags hides a window
+}
+
+int ExecModal(QDialog &dialog)
+{
+    const QPointer<QWidget> previous = QApplication::activeWindow();
+    const int result = dialog.exec();
+    if (previous && previous->isVisible()) {
+        previous->activateWindow();
+        previous->raise();
+    }
+    return result;
 }

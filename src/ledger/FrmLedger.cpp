@@ -14,6 +14,7 @@
 #include "Session.h"
 #include "Settings.h"
 #include "Stores.h"
+#include "WindowTools.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -118,12 +119,12 @@ FrmLedger::FrmLedger(AppContext &context, QWidget *parent)
     m_memoWindow = [](AppContext &context, QWidget *ledger) {
         FrmMemo memo(context, ledger);
         memo.placeBy(ledger);
-        memo.exec();
+        ExecModal(memo);
     };
     setPaymentDialog([this](AppContext &context, const QString &suggestion)
                              -> std::optional<LedgerGrid::Payment> {
         FrmPayment dialog(context, suggestion, this);
-        if (dialog.exec() != QDialog::Accepted)
+        if (ExecModal(dialog) != QDialog::Accepted)
             return std::nullopt;
         return LedgerGrid::Payment{dialog.date(), dialog.amount()};
     });

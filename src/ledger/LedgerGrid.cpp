@@ -284,14 +284,19 @@ void LedgerGrid::startRules(int col, int row)
             금액합계();
         }
     } else if (col == Price) {
-        if (!isPaymentRow(row)) {
-            if (number(Quantity, row) == 0 && !m_grid->text(Text, row).isEmpty())
-                setNumber(Quantity, row, 1);
-            if (number(Price, row) != 0)
-                recompute(row);
-        }
+        prepareAmounts(row);
         금액합계();
     }
+}
+
+void LedgerGrid::prepareAmounts(int row)
+{
+    if (isPaymentRow(row))
+        return;
+    if (number(Quantity, row) == 0 && !m_grid->text(Text, row).isEmpty())
+        setNumber(Quantity, row, 1);
+    if (number(Price, row) != 0)
+        recompute(row);
 }
 
 void LedgerGrid::showHelp(int col)
@@ -539,6 +544,9 @@ void LedgerGrid::lookUpPart()
     m_grid->setFocus();
     if (m_grid->text(Text, row).isEmpty())
         return;
+    // A line priced from the catalogue is stored with its amounts, not only once the
+    // cursor has passed the price cell.
+    prepareAmounts(row);
     if (!정비내역저장_수정(!isStored(row), row))
         return;
     m_grid->gotoCell(Price, row);

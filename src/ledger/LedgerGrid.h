@@ -88,6 +88,8 @@ private:
     void leaveCell(int col, int row, int newCol, int newRow);
     void keyDown(int key, bool *consumed);
     void startRules(int col, int row);
+    // An unpriced quantity becomes 1 and the amounts follow the price (service lines).
+    void prepareAmounts(int row);
     void changedRules(int col, int row);
     void unchangedRules(int col, int row);
     void moveOnEnter(int col, int row);

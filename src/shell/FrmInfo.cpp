@@ -1,5 +1,7 @@
 #include "FrmInfo.h"
 
+#include "WindowTools.h"
+
 #include <QLabel>
 #include <QTimer>
 #include <QVBoxLayout>
@@ -32,5 +34,5 @@ void FrmInfo::showNotice(const QString &text, QWidget *parent)
 {
     FrmInfo notice(text, parent);
     QTimer::singleShot(kShowMs, &notice, &QDialog::accept);
-    notice.exec();
+    ExecModal(notice);
 }

@@ -199,6 +199,8 @@ void TestLedgerScreen::serviceVisitFromSearchToBalance()
     QCOMPARE(l.grid()->activeCol(), int(G::Price));
     QCOMPARE(l.cell(G::Quantity, 1), QStringLiteral("1"));
     QCOMPARE(l.cell(G::Amount, 1), QStringLiteral("35000"));
+    QCOMPARE(l.summary(code).due, 35000); // stored with its amounts at once
+    QCOMPARE(l.panel("sp현정비금액"), QStringLiteral("35,000"));
 
     // Quantity 2: the line's amounts follow and are stored.
     l.grid()->gotoCell(G::Quantity, 1);

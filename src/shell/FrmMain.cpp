@@ -15,6 +15,7 @@
 #include "Settings.h"
 #include "ShopInfoService.h"
 #include "Stores.h"
+#include "WindowTools.h"
 #include "WorkArea.h"
 
 #include <QAction>
@@ -77,23 +78,23 @@ FrmMain::FrmMain(AppContext &context, ProcessLauncher &launcher, QWidget *parent
     m_hooks.login = [this] {
         FrmStart login(m_context, this);
         login.load();
-        return login.exec() == QDialog::Accepted;
+        return ExecModal(login) == QDialog::Accepted;
     };
     m_hooks.notice = [this] {
         FrmInitMsg notice(m_context, m_programFolder, this);
-        notice.exec();
+        ExecModal(notice);
     };
     m_hooks.shopInformation = [this] {
         FrmShopInfo shop(m_context, this);
         shop.setAddressLookup(m_addressLookup);
-        shop.exec();
+        ExecModal(shop);
     };
     m_hooks.now = [] {
         return QDateTime::currentDateTime();
     };
     m_backup.setChoiceDialog([this] {
         FrmMsgBackUp dialog(this);
-        dialog.exec();
+        ExecModal(dialog);
         return dialog.choice();
     });
 

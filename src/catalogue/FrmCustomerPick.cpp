@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "Grid.h"
+#include "PickList.h"
 #include "GridFit.h"
 #include "Prompter.h"
 #include "Session.h"
@@ -72,15 +73,7 @@ FrmCustomerPick::FrmCustomerPick(AppContext &context, QWidget *parent)
     setTabOrder(m_ok, m_exit);
     setTabOrder(m_exit, m_print);
 
-    connect(m_grid, &Grid::keyDown, this, [this](int key, Qt::KeyboardModifiers, bool *consumed) {
-        if (key == Qt::Key_Return) {
-            *consumed = true;
-            pick(m_grid->activeRow());
-        }
-    });
-    connect(m_grid, &Grid::doubleClicked, this, [this](int, int row) { pick(row); });
-    connect(m_ok, &QPushButton::clicked, this, [this] { pick(m_grid->activeRow()); });
-    connect(m_exit, &QPushButton::clicked, this, &QDialog::reject);
+    ConnectPicking(this, m_grid, m_ok, m_exit, [this](int row) { pick(row); });
     connect(m_print, &QPushButton::clicked, this, &FrmCustomerPick::printList);
 
     PlaceWindow(this, parent, 180, 1965);

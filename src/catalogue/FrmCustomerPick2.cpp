@@ -2,6 +2,7 @@
 
 #include "AppContext.h"
 #include "Grid.h"
+#include "PickList.h"
 #include "GridFit.h"
 #include "Prompter.h"
 #include "Session.h"
@@ -56,15 +57,7 @@ FrmCustomerPick2::FrmCustomerPick2(AppContext &context, QWidget *parent)
     setTabOrder(view, m_ok);
     setTabOrder(m_ok, m_exit);
 
-    connect(m_grid, &Grid::keyDown, this, [this](int key, Qt::KeyboardModifiers, bool *consumed) {
-        if (key == Qt::Key_Return) {
-            *consumed = true;
-            pick(m_grid->activeRow());
-        }
-    });
-    connect(m_grid, &Grid::doubleClicked, this, [this](int, int row) { pick(row); });
-    connect(m_ok, &QPushButton::clicked, this, [this] { pick(m_grid->activeRow()); });
-    connect(m_exit, &QPushButton::clicked, this, &FrmCustomerPick2::reject);
+    ConnectPicking(this, m_grid, m_ok, m_exit, [this](int row) { pick(row); });
 
     PlaceWindow(this, parent, 300, 2385);
 }

@@ -8,7 +8,7 @@ class QPushButton;
 struct AppContext;
 
 // frm부품수정: the five values of a new or changed part, one grid row each (name,
-// specification, unit, selling price, purchase price). "확인(&S)" hands them back in
+// 규격, unit, selling price, purchase price). "확인(&S)" hands them back in
 // Session::partEditBuffer; "닫기(&K)" (or any other way out) empties it. The opener sets the
 // caption and, for a change, the values.
 class FrmPartEdit : public QDialog

@@ -3,6 +3,7 @@
 #include "AppContext.h"
 #include "FrmCodeEntry.h"
 #include "Grid.h"
+#include "PickList.h"
 #include "GridFit.h"
 #include "InputMode.h"
 #include "Prompter.h"
@@ -77,11 +78,9 @@ FrmCodePick::FrmCodePick(AppContext &context, QWidget *parent)
     setTabOrder(m_new, m_change);
     setTabOrder(m_change, m_exit);
 
-    connect(m_grid, &Grid::keyDown, this, &FrmCodePick::onKeyDown);
-    connect(m_grid, &Grid::doubleClicked, this, [this](int, int row) { pick(row); });
-    connect(m_new, &QPushButton::clicked, this, &FrmCodePick::addCode);
-    connect(m_change, &QPushButton::clicked, this, &FrmCodePick::renameCode);
-    connect(m_exit, &QPushButton::clicked, this, &QDialog::reject);
+    ConnectEditablePicking(
+            this, m_grid, m_new, m_change, m_exit, [this](int row) { pick(row); },
+            [this] { addCode(); }, [this] { renameCode(); });
 
     const QPoint place = placeFor(m_category);
     PlaceWindow(this, parent, place.x(), place.y());
@@ -108,32 +107,9 @@ void FrmCodePick::list(const QString &category, const QString &prefix)
                   QStringLiteral("시작데이타연결"), objectName(), true);
         return;
     }
-    QList<QStringList> rows;
-    rows.reserve(codes->size());
-    for (const CodeRecord &code : *codes)
-        rows << QStringList {code.name, code.category, QString::number(code.id)};
+    const QList<QStringList> rows = CodeRecord::gridRows(*codes);
     m_grid->setRows(rows);
     m_grid->setMaxRows(qMax(kRows, int(rows.size()) + 1));
-}
-
-void FrmCodePick::onKeyDown(int key, Qt::KeyboardModifiers, bool *consumed)
-{
-    switch (key) {
-    case Qt::Key_Return:
-        *consumed = true;
-        pick(m_grid->activeRow());
-        break;
-    case Qt::Key_F2:
-        *consumed = true;
-        addCode();
-        break;
-    case Qt::Key_F3:
-        *consumed = true;
-        renameCode();
-        break;
-    default:
-        break;
-    }
 }
 
 void FrmCodePick::pick(int row)

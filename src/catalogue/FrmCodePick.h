@@ -38,7 +38,6 @@ public:
     void renameCode(); // F3, 수정(&E)
 
 private:
-    void onKeyDown(int key, Qt::KeyboardModifiers modifiers, bool *consumed);
     void list(const QString &category, const QString &prefix);
     int runEntry(const QString &caption, const QString &text);
 

@@ -114,10 +114,7 @@ void FrmCodes::showCategory(const QString &category)
                   QStringLiteral("데이타연결"), objectName(), true);
         return;
     }
-    QList<QStringList> rows;
-    rows.reserve(codes->size());
-    for (const CodeRecord &code : *codes)
-        rows << QStringList {code.name, code.category, QString::number(code.id)};
+    const QList<QStringList> rows = CodeRecord::gridRows(*codes);
     m_grid->setRows(rows);
     const int n = int(rows.size());
     m_grid->setMaxRows(qMax(kRows, n + kSpareRows));

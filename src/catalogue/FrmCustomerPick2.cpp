@@ -44,18 +44,7 @@ FrmCustomerPick2::FrmCustomerPick2(AppContext &context, QWidget *parent)
 
     m_ok->setObjectName(QStringLiteral("cmdok"));
     m_exit->setObjectName(QStringLiteral("cmdexit"));
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    for (QPushButton *button : {m_ok, m_exit}) {
-        button->setAutoDefault(false);
-        button->setMinimumWidth(96);
-        buttons->addWidget(button);
-    }
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(view, 1);
-    layout->addLayout(buttons);
-    setTabOrder(view, m_ok);
-    setTabOrder(m_ok, m_exit);
+    LayOutPickList(this, view, {m_ok, m_exit});
 
     ConnectPicking(this, m_grid, m_ok, m_exit, [this](int row) { pick(row); });
 

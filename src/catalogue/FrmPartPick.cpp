@@ -3,6 +3,7 @@
 #include "AppContext.h"
 #include "FrmPartEdit.h"
 #include "Grid.h"
+#include "PickList.h"
 #include "GridFit.h"
 #include "Prompter.h"
 #include "Session.h"
@@ -70,11 +71,9 @@ FrmPartPick::FrmPartPick(AppContext &context, QWidget *parent)
     setTabOrder(m_new, m_change);
     setTabOrder(m_change, m_exit);
 
-    connect(m_grid, &Grid::keyDown, this, &FrmPartPick::onKeyDown);
-    connect(m_grid, &Grid::doubleClicked, this, [this](int, int row) { pick(row); });
-    connect(m_new, &QPushButton::clicked, this, &FrmPartPick::addPart);
-    connect(m_change, &QPushButton::clicked, this, &FrmPartPick::changePart);
-    connect(m_exit, &QPushButton::clicked, this, &QDialog::reject);
+    ConnectEditablePicking(
+            this, m_grid, m_new, m_change, m_exit, [this](int row) { pick(row); },
+            [this] { addPart(); }, [this] { changePart(); });
 
     PlaceWindow(this, parent, 3570, 1170);
 }
@@ -110,26 +109,6 @@ void FrmPartPick::showParts(const QList<PartRecord> &parts)
     }
     m_grid->setRows(rows);
     m_grid->setMaxRows(qMax(kRows, int(rows.size())));
-}
-
-void FrmPartPick::onKeyDown(int key, Qt::KeyboardModifiers, bool *consumed)
-{
-    switch (key) {
-    case Qt::Key_Return:
-        *consumed = true;
-        pick(m_grid->activeRow());
-        break;
-    case Qt::Key_F2:
-        *consumed = true;
-        addPart();
-        break;
-    case Qt::Key_F3:
-        *consumed = true;
-        changePart();
-        break;
-    default:
-        break;
-    }
 }
 
 void FrmPartPick::pick(int row)

@@ -40,7 +40,6 @@ public:
     void done(int result) override;
 
 private:
-    void onKeyDown(int key, Qt::KeyboardModifiers modifiers, bool *consumed);
     void showParts(const QList<PartRecord> &parts);
     bool runEdit(const QString &caption, const QStringList &values);
     PartRecord fromBuffer(qint64 code) const;

@@ -165,7 +165,9 @@ BENCHMARK_CAPTURE(BM_PartPickOpen, prefix, "엔진오일")->Unit(benchmark::kMil
 
 // --- Customers: 100 000 -------------------------------------------------------------------
 
-void BM_CustomerPickOpen(benchmark::State &state, const char *kind, const char *text)
+// Opens a customer look-up window on the search the opener set, and paints it.
+template<typename Pick>
+void openCustomerLookup(benchmark::State &state, const char *kind, const char *text)
 {
     Shop &shop = customers();
     if (!shop.ok) {
@@ -177,12 +179,17 @@ void BM_CustomerPickOpen(benchmark::State &state, const char *kind, const char *
         // The look-up empties the search when it closes; the opener sets it each time.
         shop.session.customerSearchKind = QString::fromUtf8(kind);
         shop.session.customerSearchText = QString::fromUtf8(text);
-        FrmCustomerPick pick(shop.context);
+        Pick pick(shop.context);
         pick.load();
         showAndPaint(pick, pick.grid());
         rows = pick.grid()->dataRowCount();
     }
     state.counters["rows"] = rows;
+}
+
+void BM_CustomerPickOpen(benchmark::State &state, const char *kind, const char *text)
+{
+    openCustomerLookup<FrmCustomerPick>(state, kind, text);
 }
 BENCHMARK_CAPTURE(BM_CustomerPickOpen, every_customer, "", "")->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(BM_CustomerPickOpen, name_all, "고객명", "")->Unit(benchmark::kMillisecond);
@@ -195,21 +202,7 @@ BENCHMARK_CAPTURE(BM_CustomerPickOpen, mobile_contains, "휴대폰", "1234")
 
 void BM_CustomerValuesOpen(benchmark::State &state, const char *kind, const char *text)
 {
-    Shop &shop = customers();
-    if (!shop.ok) {
-        state.SkipWithError("no shop");
-        return;
-    }
-    int rows = 0;
-    for (auto _ : state) {
-        shop.session.customerSearchKind = QString::fromUtf8(kind);
-        shop.session.customerSearchText = QString::fromUtf8(text);
-        FrmCustomerPick2 pick(shop.context);
-        pick.load();
-        showAndPaint(pick, pick.grid());
-        rows = pick.grid()->dataRowCount();
-    }
-    state.counters["rows"] = rows;
+    openCustomerLookup<FrmCustomerPick2>(state, kind, text);
 }
 BENCHMARK_CAPTURE(BM_CustomerValuesOpen, company_all, "소속회사", "")
         ->Unit(benchmark::kMillisecond);

@@ -15,6 +15,22 @@ static void placeTool(const QString &folder)
     QVERIFY(tool.open(QIODevice::WriteOnly));
 }
 
+// A shop whose program folder holds the backup tool (or not), and the tool run through a
+// launcher that only records.
+struct Backup
+{
+    explicit Backup(bool withTool = true)
+        : tool(shop.context(), launcher)
+    {
+        if (withTool)
+            placeTool(shop.root());
+        tool.setProgramFolder(shop.root());
+    }
+    TestShop shop;
+    RecordingLauncher launcher;
+    BackupTool tool;
+};
+
 class TestBackup : public QObject
 {
     Q_OBJECT
@@ -53,11 +69,10 @@ void TestBackup::backupModes()
     QFETCH(int, mode);
     QFETCH(QString, title);
     QFETCH(QStringList, arguments);
-    TestShop shop;
-    placeTool(shop.root());
-    RecordingLauncher launcher;
-    BackupTool tool(shop.context(), launcher);
-    tool.setProgramFolder(shop.root());
+    Backup b;
+    TestShop &shop = b.shop;
+    RecordingLauncher &launcher = b.launcher;
+    BackupTool &tool = b.tool;
 
     shop.prompter().answerYes();
     QVERIFY(tool.ExecBackUp(mode, false, QString()));
@@ -87,11 +102,10 @@ void TestBackup::restoreModes()
 {
     QFETCH(int, mode);
     QFETCH(QStringList, arguments);
-    TestShop shop;
-    placeTool(shop.root());
-    RecordingLauncher launcher;
-    BackupTool tool(shop.context(), launcher);
-    tool.setProgramFolder(shop.root());
+    Backup b;
+    TestShop &shop = b.shop;
+    RecordingLauncher &launcher = b.launcher;
+    BackupTool &tool = b.tool;
 
     shop.prompter().answerYes();
     QVERIFY(tool.ExecRestore(mode, QString()));
@@ -106,11 +120,10 @@ void TestBackup::restoreModes()
 
 void TestBackup::answeringNoStartsNothing()
 {
-    TestShop shop;
-    placeTool(shop.root());
-    RecordingLauncher launcher;
-    BackupTool tool(shop.context(), launcher);
-    tool.setProgramFolder(shop.root());
+    Backup b;
+    TestShop &shop = b.shop;
+    RecordingLauncher &launcher = b.launcher;
+    BackupTool &tool = b.tool;
 
     shop.prompter().answerNo(2);
     QVERIFY(!tool.ExecBackUp(BackupTool::Disk, false, QString()));
@@ -121,11 +134,10 @@ void TestBackup::answeringNoStartsNothing()
 
 void TestBackup::quietBackupAsksNothing()
 {
-    TestShop shop;
-    placeTool(shop.root());
-    RecordingLauncher launcher;
-    BackupTool tool(shop.context(), launcher);
-    tool.setProgramFolder(shop.root());
+    Backup b;
+    TestShop &shop = b.shop;
+    RecordingLauncher &launcher = b.launcher;
+    BackupTool &tool = b.tool;
 
     QVERIFY(tool.ExecBackUp(BackupTool::Server, true, QString()));
     QVERIFY(shop.prompter().shown().isEmpty());
@@ -134,11 +146,10 @@ void TestBackup::quietBackupAsksNothing()
 
 void TestBackup::onceStartedNothingStartsAgain()
 {
-    TestShop shop;
-    placeTool(shop.root());
-    RecordingLauncher launcher;
-    BackupTool tool(shop.context(), launcher);
-    tool.setProgramFolder(shop.root());
+    Backup b;
+    TestShop &shop = b.shop;
+    RecordingLauncher &launcher = b.launcher;
+    BackupTool &tool = b.tool;
 
     QVERIFY(tool.ExecBackUp(BackupTool::Disk, true, QString()));
     shop.prompter().clear();
@@ -150,10 +161,10 @@ void TestBackup::onceStartedNothingStartsAgain()
 
 void TestBackup::missingToolKeepsProgramRunning()
 {
-    TestShop shop;
-    RecordingLauncher launcher;
-    BackupTool tool(shop.context(), launcher);
-    tool.setProgramFolder(shop.root());
+    Backup b(false);
+    TestShop &shop = b.shop;
+    RecordingLauncher &launcher = b.launcher;
+    BackupTool &tool = b.tool;
 
     shop.prompter().answerYes(2);
     QVERIFY(!tool.ExecBackUp(BackupTool::Disk, false, QString()));
@@ -170,12 +181,11 @@ void TestBackup::missingToolKeepsProgramRunning()
 
 void TestBackup::refusedStartKeepsProgramRunning()
 {
-    TestShop shop;
-    placeTool(shop.root());
-    RecordingLauncher launcher;
+    Backup b;
+    TestShop &shop = b.shop;
+    RecordingLauncher &launcher = b.launcher;
+    BackupTool &tool = b.tool;
     launcher.failWith(QStringLiteral("실행 권한이 없습니다"));
-    BackupTool tool(shop.context(), launcher);
-    tool.setProgramFolder(shop.root());
 
     QVERIFY(!tool.ExecBackUp(BackupTool::Disk, true, QString()));
     QVERIFY(!shop.session().backupStarted);
@@ -186,11 +196,10 @@ void TestBackup::refusedStartKeepsProgramRunning()
 
 void TestBackup::keepWindowClosesTheOthers()
 {
-    TestShop shop;
-    placeTool(shop.root());
-    RecordingLauncher launcher;
-    BackupTool tool(shop.context(), launcher);
-    tool.setProgramFolder(shop.root());
+    Backup b;
+    TestShop &shop = b.shop;
+    RecordingLauncher &launcher = b.launcher;
+    BackupTool &tool = b.tool;
     QStringList kept;
     tool.setCloseOthers([&kept](const QString &keep) { kept << keep; });
 
@@ -219,11 +228,10 @@ void TestBackup::autoAnswers()
     QFETCH(bool, closes);
     QFETCH(int, starts);
     QFETCH(QStringList, arguments);
-    TestShop shop;
-    placeTool(shop.root());
-    RecordingLauncher launcher;
-    BackupTool tool(shop.context(), launcher);
-    tool.setProgramFolder(shop.root());
+    Backup b;
+    TestShop &shop = b.shop;
+    RecordingLauncher &launcher = b.launcher;
+    BackupTool &tool = b.tool;
     int asked = 0;
     tool.setChoiceDialog([&] {
         ++asked;

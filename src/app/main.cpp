@@ -1,12 +1,9 @@
 #include "AppContext.h"
+#include "AppScreens.h"
 #include "CatalogueLookups.h"
 #include "DataPaths.h"
 #include "FrmInfo.h"
-#include "FrmCodes.h"
-#include "FrmLedger.h"
 #include "FrmMain.h"
-#include "FrmPartMaintenance.h"
-#include "ListReports.h"
 #include "ProcessLauncher.h"
 #include "QtPrompter.h"
 #include "Session.h"
@@ -47,22 +44,8 @@ int main(int argc, char *argv[])
 
     FrmMain mainWindow(context, launcher);
     // Screens of the other folders, one factory per menu entry.
-    mainWindow.setScreen(QStringLiteral("mnu정비내역"),
-                         [](AppContext &c) -> QWidget * { return new FrmLedger(c); });
-    mainWindow.setScreen(QStringLiteral("mnu기타자료"),
-                         [](AppContext &c) -> QWidget * { return new FrmCodes(c); });
-    const auto partsScreen = [](const PartMaintenanceSetup &setup) {
-        return [setup](AppContext &c) -> QWidget * {
-            auto *screen = new FrmPartMaintenance(c, setup);
-            screen->setListPrinter(ListReports::printer());
-            return screen;
-        };
-    };
-    mainWindow.setScreen(QStringLiteral("mnu정비부품"), partsScreen(PartMaintenanceSetup::catalogue()));
-    mainWindow.setScreen(QStringLiteral("mnu참조부품"), partsScreen(PartMaintenanceSetup::reference()));
-    lookups.setListPrinter(ListReports::printer());
-    // The shop information's address list for several postal matches.
-    mainWindow.setAddressLookup(lookups.addressLookup());
+    RegisterLedgerScreen(mainWindow);
+    RegisterCatalogueScreens(mainWindow, lookups);
     if (!mainWindow.start())
         return 0;
     mainWindow.show();

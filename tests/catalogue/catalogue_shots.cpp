@@ -1,14 +1,12 @@
 // catalogue_shots ROOT OUTDIR: opens the catalogue screens and look-ups on the shop in ROOT
 // (a demo shop) from the main window's menu and saves a picture of each into OUTDIR.
 #include "AppContext.h"
+#include "AppScreens.h"
 #include "CatalogueLookups.h"
 #include "FrmCodePick.h"
-#include "FrmCodes.h"
 #include "FrmMain.h"
-#include "FrmPartMaintenance.h"
 #include "FrmPartPick.h"
 #include "Grid.h"
-#include "ListReports.h"
 #include "RecordingLauncher.h"
 #include "ScriptedPrompter.h"
 #include "Session.h"
@@ -71,18 +69,7 @@ int main(int argc, char *argv[])
     window.hooks().now = [] {
         return QDateTime(QDate(2005, 12, 31), QTime(15, 4));
     };
-    window.setScreen(QStringLiteral("mnu기타자료"),
-                     [](AppContext &c) -> QWidget * { return new FrmCodes(c); });
-    const auto partsScreen = [](const PartMaintenanceSetup &setup) {
-        return [setup](AppContext &c) -> QWidget * {
-            auto *screen = new FrmPartMaintenance(c, setup);
-            screen->setListPrinter(ListReports::printer());
-            return screen;
-        };
-    };
-    window.setScreen(QStringLiteral("mnu정비부품"), partsScreen(PartMaintenanceSetup::catalogue()));
-    window.setScreen(QStringLiteral("mnu참조부품"), partsScreen(PartMaintenanceSetup::reference()));
-    lookups.setListPrinter(ListReports::printer());
+    RegisterCatalogueScreens(window, lookups);
     if (!window.start())
         return 1;
     window.show();
